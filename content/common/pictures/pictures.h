@@ -1,0 +1,7 @@
+#pragma once
+#include "drawing/picture_set.h"
+
+namespace common {
+// The three shared icons.
+drawing::PictureSet pictures();
+}  // namespace common
