@@ -1,14 +1,20 @@
 #pragma once
-// Where the pictures of the missing-view exercises stand in the resources. An
-// empty name means that the picture is not drawn yet: its window or box then
-// loads without one.
+// The files of the missing-view pictures.
+
+#include "common/picture_names.h"
 
 #include <string>
 
 namespace missing_view::picture_names {
 
-inline std::string problemDrawing(int /*page*/) { return {}; }
-inline std::string candidate(int /*v*/) { return {}; }
-inline std::string perspective(int /*n*/) { return {}; }
+using common::picture_names::twoDigits;
+
+inline std::string problemDrawingFile(int page) { return "missing-view/problem-" + twoDigits(page) + ".jpg"; }
+inline std::string candidateFile(int v) { return "missing-view/V" + twoDigits(v) + ".jpg"; }
+inline std::string perspectiveFile(int n) { return "missing-view/perspective-" + twoDigits(n) + ".jpg"; }
+
+inline std::string problemDrawing(int page) { return common::picture_names::ifDrawn(problemDrawingFile(page)); }
+inline std::string candidate(int v) { return common::picture_names::ifDrawn(candidateFile(v)); }
+inline std::string perspective(int n) { return common::picture_names::ifDrawn(perspectiveFile(n)); }
 
 }  // namespace missing_view::picture_names

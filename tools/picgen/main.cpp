@@ -2,6 +2,7 @@
 
 #include "common/pictures/pictures.h"
 #include "missing-view/pictures/pictures.h"
+#include "threaded-elements/pictures/pictures.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,6 +20,7 @@ const std::map<QString, std::function<drawing::PictureSet()>>& sets()
     static const std::map<QString, std::function<drawing::PictureSet()>> all{
         {QStringLiteral("common"), common::pictures},
         {QStringLiteral("missing-view"), missing_view::pictures},
+        {QStringLiteral("threaded-elements"), threaded_elements::pictures},
     };
     return all;
 }

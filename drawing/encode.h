@@ -1,0 +1,14 @@
+#pragma once
+// Encoding drawn images into the files the programs embed.
+
+#include <QByteArray>
+#include <QImage>
+#include <QSize>
+
+namespace drawing {
+
+// A baseline JPEG of the image, which must have exactly the expected size.
+// The same image always gives the same bytes. Throws std::runtime_error on failure.
+QByteArray jpeg(const QImage& image, QSize expected, int quality = 92);
+
+}  // namespace drawing

@@ -1,0 +1,59 @@
+#pragma once
+// The shaded renderer: triangles with a z-buffer, supersampled for smooth edges,
+// each face lit by its angle to one light, thin dark lines on the visible real
+// edges, on the ground colour of the picture. Deterministic: same scene, same pixels.
+
+#include <QColor>
+#include <QImage>
+#include <QPointF>
+#include <QSize>
+#include <QVector3D>
+
+#include <vector>
+
+namespace drawing::shaded {
+
+struct Triangle {
+    QVector3D a, b, c;  // counter-clockwise seen from outside the solid
+    QColor colour;      // the base colour of its face, before lighting
+};
+
+// A real edge of the solid (between two different surfaces, or a cylinder's
+// outline seen from the camera is added by the renderer): drawn where visible.
+struct Edge {
+    QVector3D a, b;
+};
+
+struct Scene {
+    std::vector<Triangle> triangles;
+    std::vector<Edge> edges;
+};
+
+struct Camera {
+    QVector3D direction{-1, -1, -1};  // from the eye towards the scene
+    QVector3D up{0, 0, 1};            // world direction that points up in the picture
+    bool perspective = false;         // false: parallel (axonometric) projection
+    double fieldOfViewDegrees = 25;   // perspective only
+};
+
+struct Options {
+    QSize size;                       // the picture's exact pixel size
+    QColor ground{Qt::white};
+    int supersample = 4;              // samples per pixel along each axis
+    double margin = 0.08;             // fraction of the smaller side left around the scene when fitting
+    double edgeWidth = 1.0;           // output pixels
+    QColor edgeColour{Qt::black};
+    QVector3D light{-0.4f, -0.6f, 1.0f};  // direction towards the light
+    double ambient = 0.45;            // share of the base colour lit whatever the angle
+};
+
+// Fits the scene into the picture (centred, margin kept) and renders it.
+QImage render(const Scene& scene, const Camera& camera, const Options& options);
+
+// Where a world point lands in the picture that render() makes with the same arguments.
+QPointF project(const Scene& scene, const Camera& camera, const Options& options, QVector3D point);
+
+// Draws the small blue three-axis marker (x, y, z arrows as the camera sees them) at a pixel place.
+void drawAxisMarker(QImage& image, const Camera& camera, QPointF origin, double length);
+
+}  // namespace drawing::shaded
