@@ -1,1 +1,287 @@
+// The whole road of a Pellmora pass, driven by real clicks: start, "Débuter",
+// aid pages and usage marks, "Valider", close boxes, the grader and its message.
 
+#include "missing-view/missing_view.h"
+#include "qt_printers.h"
+#include "quiz_driver.h"
+
+#include <QAbstractButton>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+using testing_support::QuizDriver;
+using quiz::aidPage;
+using quiz::exercisePage;
+
+namespace {
+
+constexpr int kSummary = 34;
+
+// The correct option of every Pellmora page.
+std::vector<int> allRight()
+{
+    std::vector<int> choices;
+    for (const auto& entry : missing_view::answerKey())
+        choices.push_back(entry.correctOption);
+    return choices;
+}
+
+std::vector<int> rightOn(const std::set<int>& pages)
+{
+    std::vector<int> choices = allRight();
+    for (int n = 1; n <= 16; ++n)
+        if (!pages.count(n))
+            choices[static_cast<std::size_t>(n - 1)] = choices[static_cast<std::size_t>(n - 1)] % 3 + 1;  // a wrong one
+    return choices;
+}
+
+std::set<int> range(int from, int to)
+{
+    std::set<int> s;
+    for (int n = from; n <= to; ++n)
+        s.insert(n);
+    return s;
+}
+
+class PellmoraFlow : public ::testing::Test {
+protected:
+    PellmoraFlow() : driver(missing_view::project()) { driver.start(); }
+    QuizDriver driver;
+};
+
+}  // namespace
+
+TEST_F(PellmoraFlow, StartShowsOnlyTheStartWindowWithDebuterFocused)
+{
+    EXPECT_TRUE(driver.visible(1));
+    for (int n = 2; n <= 34; ++n)
+        EXPECT_FALSE(driver.runtime().hasInstance(n)) << "Form" << n;
+    QWidget* form1 = driver.runtime().startWindow().widget();
+    EXPECT_EQ(form1->size(), QSize(320, 159));
+    EXPECT_EQ(form1->windowTitle(), QStringLiteral("Exercices de dessin industriel"));
+    EXPECT_EQ(form1->focusWidget()->objectName(), QStringLiteral("Command1"));
+}
+
+TEST_F(PellmoraFlow, DebuterCreatesTheSummaryHiddenAndShowsPageOne)
+{
+    driver.click(1, "Command1");
+    ASSERT_TRUE(driver.runtime().hasInstance(kSummary));
+    EXPECT_TRUE(driver.runtime().ensure(kSummary).loaded());
+    EXPECT_FALSE(driver.visible(kSummary));
+    EXPECT_TRUE(driver.ticked().empty());
+    EXPECT_TRUE(driver.visible(2));
+    EXPECT_TRUE(driver.visible(1));
+    EXPECT_EQ(driver.runtime().ensure(2).widget()->focusWidget()->objectName(), QStringLiteral("Command1"));
+}
+
+TEST_F(PellmoraFlow, AidButtonShowsItsPageAndTicksOnce)
+{
+    driver.click(1, "Command1");
+    driver.click(2, "Command1");
+    driver.click(2, "Command1");
+    EXPECT_TRUE(driver.visible(3));
+    EXPECT_EQ(driver.ticked(), std::set<int>{1});
+    EXPECT_FALSE(driver.visible(kSummary));
+}
+
+TEST_F(PellmoraFlow, ValiderHidesPageAndAidPageAndShowsTheNext)
+{
+    driver.click(1, "Command1");
+    driver.click(2, "Command1");
+    driver.click(2, "Command2");  // nothing selected: leads on all the same
+    EXPECT_FALSE(driver.visible(2));
+    EXPECT_FALSE(driver.visible(3));
+    EXPECT_TRUE(driver.visible(4));
+    // Valider without the aid button still loads the aid page, hidden.
+    driver.click(4, "Command2");
+    EXPECT_TRUE(driver.runtime().ensure(5).loaded());
+    EXPECT_FALSE(driver.visible(5));
+    EXPECT_EQ(driver.ticked(), std::set<int>{1});
+}
+
+TEST_F(PellmoraFlow, OptionsExcludeEachOtherAndSurviveHiding)
+{
+    driver.click(1, "Command1");
+    driver.select(1, 2);
+    driver.select(1, 3);
+    driver.click(2, "Command2");
+    driver.click(1, "Command1");  // page 1 again, its choice kept
+    QWidget* page = driver.runtime().ensure(2).widget();
+    EXPECT_FALSE(page->findChild<QAbstractButton*>("Option2")->isChecked());
+    EXPECT_TRUE(page->findChild<QAbstractButton*>("Option3")->isChecked());
+}
+
+TEST_F(PellmoraFlow, DebuterInTheMiddleOfAPassClearsMarksOnly)
+{
+    driver.click(1, "Command1");
+    driver.select(1, 1);
+    driver.click(2, "Command1");
+    driver.click(2, "Command2");
+    driver.click(4, "Command1");  // aid page 2, on screen
+    driver.click(1, "Command1");
+    EXPECT_TRUE(driver.ticked().empty());
+    EXPECT_TRUE(driver.visible(4));  // page 2 stays and keeps working
+    EXPECT_TRUE(driver.visible(5));
+    EXPECT_TRUE(driver.visible(2));
+    EXPECT_TRUE(driver.runtime().ensure(2).widget()->findChild<QAbstractButton*>("Option1")->isChecked());
+    driver.click(4, "Command2");
+    EXPECT_TRUE(driver.visible(6));
+    EXPECT_TRUE(driver.visible(2));
+}
+
+TEST_F(PellmoraFlow, CloseBoxUnloadsAPageThatComesBackCleared)
+{
+    driver.click(1, "Command1");
+    driver.select(1, 1);
+    driver.close(2);
+    EXPECT_TRUE(driver.runtime().hasInstance(2));
+    EXPECT_FALSE(driver.runtime().ensure(2).loaded());
+    EXPECT_FALSE(driver.endedWith);
+    driver.click(1, "Command1");
+    QWidget* page = driver.runtime().ensure(2).widget();
+    for (const char* option : {"Option1", "Option2", "Option3"})
+        EXPECT_FALSE(page->findChild<QAbstractButton*>(option)->isChecked());
+}
+
+TEST_F(PellmoraFlow, ClosedAidPageKeepsItsMarkAndValiderReloadsItHidden)
+{
+    driver.click(1, "Command1");
+    driver.click(2, "Command1");
+    driver.close(3);
+    EXPECT_FALSE(driver.runtime().ensure(3).loaded());
+    EXPECT_EQ(driver.ticked(), std::set<int>{1});
+    driver.click(2, "Command2");
+    EXPECT_TRUE(driver.runtime().ensure(3).loaded());
+    EXPECT_FALSE(driver.visible(3));
+    EXPECT_TRUE(driver.visible(4));
+}
+
+TEST_F(PellmoraFlow, ClosingTheStartWindowEndsTheProgram)
+{
+    driver.click(1, "Command1");
+    driver.click(2, "Command1");
+    driver.close(1);
+    EXPECT_EQ(driver.endedWith, 0);
+    EXPECT_TRUE(driver.messages.empty());
+}
+
+TEST_F(PellmoraFlow, TheGraderShowsTheSummaryWithTheResultThenHidesIt)
+{
+    driver.pass(allRight(), {3, 7});
+    ASSERT_EQ(driver.messages.size(), 1u);
+    const auto& m = driver.messages[0];
+    EXPECT_TRUE(m.summaryShown);
+    EXPECT_EQ(m.ticked, (std::set<int>{3, 7}));
+    EXPECT_EQ(m.visible, (std::set<int>{1, kSummary}));
+    EXPECT_EQ(m.title, QStringLiteral("Résultat"));
+    EXPECT_FALSE(driver.visible(kSummary));
+    EXPECT_FALSE(driver.visible(32));
+    EXPECT_FALSE(driver.visible(33));
+    EXPECT_EQ(driver.ticked(), (std::set<int>{3, 7}));  // the grader clears nothing
+}
+
+TEST_F(PellmoraFlow, AidPagesOpenedBeforeDebuterCostNothing)
+{
+    driver.click(1, "Command1");
+    driver.click(2, "Command1");
+    driver.pass(allRight());
+    ASSERT_EQ(driver.messages.size(), 1u);
+    EXPECT_TRUE(driver.messages[0].text.startsWith(QStringLiteral("Note : 20/20")));
+}
+
+TEST_F(PellmoraFlow, AClosedAnsweredPageScoresNothingAtGrading)
+{
+    driver.click(1, "Command1");
+    driver.select(1, 1);               // right on page 1
+    driver.click(1, "Command1");       // page 1 stays on screen
+    driver.close(2);                   // and is closed with its answer
+    driver.click(1, "Command1");       // shown again, empty
+    driver.click(2, "Command2");
+    std::vector<int> choices = allRight();
+    for (int n = 2; n <= 16; ++n) {
+        driver.select(n, choices[static_cast<std::size_t>(n - 1)]);
+        driver.click(exercisePage(n), "Command2");
+    }
+    ASSERT_EQ(driver.messages.size(), 1u);
+    EXPECT_TRUE(driver.messages[0].text.startsWith(QStringLiteral("Note : 19/20"))) << driver.messages[0].text.toStdString();
+}
+
+TEST_F(PellmoraFlow, TwoChainsGradeTwiceWithTheSameMarks)
+{
+    driver.click(1, "Command1");
+    driver.click(2, "Command1");               // mark 1
+    driver.click(2, "Command2");               // page 2 on screen
+    driver.click(1, "Command1");               // marks cleared; page 1 again beside page 2
+    driver.click(2, "Command1");               // mark 1 again
+    for (int n = 2; n <= 16; ++n)
+        driver.click(exercisePage(n), "Command2");  // the chain from page 2 reaches the grader first
+    ASSERT_TRUE(driver.visible(2));
+    for (int n = 1; n <= 16; ++n)
+        driver.click(exercisePage(n), "Command2");  // then the chain from page 1
+    ASSERT_EQ(driver.messages.size(), 2u);
+    EXPECT_EQ(driver.messages[0].ticked, std::set<int>{1});
+    EXPECT_EQ(driver.messages[1].ticked, std::set<int>{1});
+}
+
+// --- The grade table, printed under French settings ---------------------
+
+struct GradeCase {
+    const char* name;
+    std::vector<int> choices;
+    std::set<int> aids;
+    std::string grade;  // as printed under French settings
+    const char* comment;
+    forms::MessageStyle style;
+};
+
+class PellmoraGrades : public ::testing::TestWithParam<GradeCase> {};
+
+TEST_P(PellmoraGrades, PassGivesItsResultMessage)
+{
+    const GradeCase& c = GetParam();
+    QuizDriver driver(missing_view::project());
+    driver.start();
+    driver.pass(c.choices, c.aids);
+    ASSERT_EQ(driver.messages.size(), 1u);
+    QString grade = QString::fromStdString(c.grade);
+    grade.replace(QLatin1Char(','), quiz::systemDecimalSeparator());
+    EXPECT_EQ(driver.messages[0].text, QStringLiteral("Note : ") + grade + QString::fromUtf8(c.comment));
+    EXPECT_EQ(driver.messages[0].style, c.style);
+    EXPECT_EQ(driver.messages[0].title, QStringLiteral("Résultat"));
+}
+
+namespace {
+using forms::MessageStyle;
+const char* const kBelow10 = "/20 Réessaye, tu dois pouvoir faire mieux !";
+const char* const kPerfect = "/20 Parfait c'est un sans fautes !";
+const char* const kAbove15 = "/20 Très bon travail.";
+const char* const kMiddle = "/20 Bon travail mais peux tu faire mieux ? Réssaye pour le savoir.";
+std::set<int> allBut(int n)
+{
+    std::set<int> s = range(1, 16);
+    s.erase(n);
+    return s;
+}
+}  // namespace
+
+void PrintTo(const GradeCase& c, std::ostream* os) { *os << c.name; }
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, PellmoraGrades,
+    ::testing::Values(
+        GradeCase{"allRight", allRight(), {}, "20", kPerfect, MessageStyle::Information},
+        GradeCase{"aid1", allRight(), {1}, "19,25", kAbove15, MessageStyle::Information},
+        GradeCase{"aids14to16", allRight(), range(14, 16), "15,5", kAbove15, MessageStyle::Information},
+        GradeCase{"aids13to16", allRight(), range(13, 16), "14,75", kMiddle, MessageStyle::Information},
+        GradeCase{"aids1to4FractionalWhole", allRight(), range(1, 4), "17", kAbove15, MessageStyle::Information},
+        GradeCase{"only1to8", rightOn(range(1, 8)), {}, "8", kBelow10, MessageStyle::Critical},
+        GradeCase{"only9to12", rightOn(range(9, 12)), {}, "8", kBelow10, MessageStyle::Critical},
+        GradeCase{"only1to10", rightOn(range(1, 10)), {}, "12", kMiddle, MessageStyle::Information},
+        GradeCase{"nothingSelected", std::vector<int>(16, 0), {}, "0", kBelow10, MessageStyle::Critical},
+        GradeCase{"noneRightAllAids", rightOn({}), range(1, 16), "-14,25", kBelow10, MessageStyle::Critical},
+        GradeCase{"exactly15", rightOn(allBut(9)), {14, 15}, "15", kMiddle, MessageStyle::Information},
+        GradeCase{"just15Point25", rightOn(allBut(1)), range(1, 5), "15,25", kAbove15, MessageStyle::Information},
+        GradeCase{"exactly10", rightOn(range(1, 9)), {}, "10", kMiddle, MessageStyle::Information},
+        GradeCase{"just9Point75", rightOn(range(1, 10)), range(1, 3), "9,75", kBelow10, MessageStyle::Critical},
+        GradeCase{"exercise14RightWithItsAid", rightOn({14}), {14}, "-0,5", kBelow10, MessageStyle::Critical}),
+    [](const auto& row) { return std::string(row.param.name); });
