@@ -285,3 +285,17 @@ INSTANTIATE_TEST_SUITE_P(
         GradeCase{"just9Point75", rightOn(range(1, 10)), range(1, 3), "9,75", kBelow10, MessageStyle::Critical},
         GradeCase{"exercise14RightWithItsAid", rightOn({14}), {14}, "-0,5", kBelow10, MessageStyle::Critical}),
     [](const auto& row) { return std::string(row.param.name); });
+
+// Run by ctest under French and English regional settings (see tests/CMakeLists.txt).
+TEST(RegionalSettings, TheGradeTakesTheUserDecimalSeparator)
+{
+    const QByteArray expected = qgetenv("KORVESSA_EXPECTED_GRADE");
+    if (expected.isEmpty())
+        GTEST_SKIP() << "run with LC_ALL set and KORVESSA_EXPECTED_GRADE";
+    QuizDriver driver(missing_view::project());
+    driver.start();
+    driver.pass(allRight(), {1});
+    ASSERT_EQ(driver.messages.size(), 1u);
+    EXPECT_TRUE(driver.messages[0].text.startsWith(QStringLiteral("Note : ") + QString::fromUtf8(expected) + QStringLiteral("/20")))
+        << driver.messages[0].text.toStdString();
+}
