@@ -219,7 +219,9 @@ void Window::show()
         load();
     runtime_.check({Operation::Kind::Show, name(), {}});
     widget_->show();
-    widget_->raise();
+    // Show brings a window already on screen to the front, where the platform can.
+    if (QGuiApplication::platformName() != QLatin1String("offscreen"))
+        widget_->raise();
     widget_->activateWindow();
 }
 

@@ -1,8 +1,6 @@
-// picgen SET FOLDER: writes every file of one picture set and FOLDER/pictures.qrc.
+// picgen-<set> FOLDER: writes every file of one picture set and FOLDER/pictures.qrc.
 
-#include "common/pictures/pictures.h"
-#include "missing-view/pictures/pictures.h"
-#include "threaded-elements/pictures/pictures.h"
+#include "drawing/picture_set.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,20 +8,12 @@
 #include <QGuiApplication>
 
 #include <cstdio>
-#include <functional>
-#include <map>
+#include <exception>
+#include <set>
+
+drawing::PictureSet pictureSetToDraw();  // the set this generator is built for
 
 namespace {
-
-const std::map<QString, std::function<drawing::PictureSet()>>& sets()
-{
-    static const std::map<QString, std::function<drawing::PictureSet()>> all{
-        {QStringLiteral("common"), common::pictures},
-        {QStringLiteral("missing-view"), missing_view::pictures},
-        {QStringLiteral("threaded-elements"), threaded_elements::pictures},
-    };
-    return all;
-}
 
 bool write(const QString& path, const QByteArray& bytes)
 {
@@ -37,19 +27,29 @@ bool write(const QString& path, const QByteArray& bytes)
 int main(int argc, char** argv)
 {
     QGuiApplication app(argc, argv);  // fonts and painting need it
-    if (argc != 3 || !sets().count(QString::fromLocal8Bit(argv[1]))) {
-        std::fprintf(stderr, "usage: picgen SET FOLDER\n");
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s FOLDER\n", argv[0]);
         return 2;
     }
-    const QString folder = QString::fromLocal8Bit(argv[2]);
+    const QString folder = QString::fromLocal8Bit(argv[1]);
     QString qrc = QStringLiteral("<!DOCTYPE RCC><RCC version=\"1.0\">\n<qresource prefix=\"/\">\n");
-    for (const drawing::PictureFile& picture : sets().at(QString::fromLocal8Bit(argv[1]))()) {
-        const QByteArray bytes = picture.bytes();
-        if (bytes.isEmpty() || !write(folder + QLatin1Char('/') + picture.file, bytes)) {
-            std::fprintf(stderr, "picgen: cannot draw or write %s\n", qPrintable(picture.file));
-            return 1;
+    std::set<QString> written;
+    try {
+        for (const drawing::PictureFile& picture : pictureSetToDraw()) {
+            if (!written.insert(picture.file).second) {
+                std::fprintf(stderr, "picgen: %s is listed twice\n", qPrintable(picture.file));
+                return 1;
+            }
+            const QByteArray bytes = picture.bytes();
+            if (bytes.isEmpty() || !write(folder + QLatin1Char('/') + picture.file, bytes)) {
+                std::fprintf(stderr, "picgen: cannot draw or write %s\n", qPrintable(picture.file));
+                return 1;
+            }
+            qrc += QStringLiteral("  <file>%1</file>\n").arg(picture.file);
         }
-        qrc += QStringLiteral("  <file>%1</file>\n").arg(picture.file);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "picgen: %s\n", e.what());
+        return 1;
     }
     qrc += QStringLiteral("</qresource>\n</RCC>\n");
     if (!write(folder + QStringLiteral("/pictures.qrc"), qrc.toUtf8())) {
