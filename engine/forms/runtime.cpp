@@ -349,7 +349,7 @@ void Runtime::run(const std::function<void()>& handler)
     }
 }
 
-void Runtime::messageBox(const QString& text, MessageStyle style, const QString& title)
+void Runtime::messageBox(const QString& text, MessageStyle style, const QString& title, const Window* beside)
 {
     if (messageBoxHook) {
         messageBoxHook(text, style, title);
@@ -358,6 +358,17 @@ void Runtime::messageBox(const QString& text, MessageStyle style, const QString&
     QMessageBox box(style == MessageStyle::Critical ? QMessageBox::Critical : QMessageBox::Information, title, text,
                     QMessageBox::Ok);
     box.setWindowModality(Qt::ApplicationModal);
+    if (beside && beside->visible()) {
+        box.adjustSize();
+        const QRect next = beside->widget()->frameGeometry();
+        const QRect area = beside->widget()->screen()->availableGeometry();
+        const int gap = 12;
+        const int y = std::clamp(next.center().y() - box.height() / 2, area.top(), area.bottom() - box.height());
+        if (next.right() + gap + box.width() <= area.right())
+            box.move(next.right() + gap, y);
+        else if (next.left() - gap - box.width() >= area.left())
+            box.move(next.left() - gap - box.width(), y);
+    }
     box.exec();
 }
 

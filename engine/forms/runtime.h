@@ -120,8 +120,9 @@ public:
     // Runs one handler; a RuntimeError leaving it is reported and ends the program.
     void run(const std::function<void()>& handler);
 
-    // The modal message box: returns once dismissed.
-    void messageBox(const QString& text, MessageStyle style, const QString& title);
+    // The modal message box: returns once dismissed. Placed beside `beside`, when given and
+    // the screen has room, so that it hides nothing of that window.
+    void messageBox(const QString& text, MessageStyle style, const QString& title, const Window* beside = nullptr);
     // Ends the program at once with the given exit status.
     void end(int status);
     bool ended() const { return ended_; }

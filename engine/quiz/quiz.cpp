@@ -73,7 +73,7 @@ void Quiz::grader()
     const Verdict v = verdict(grade);
     QString text = texts_.prefix + grade.toText();
     text = text + texts_.comments[static_cast<std::size_t>(v.comment)];
-    rt_.messageBox(text, v.style, texts_.title);
+    rt_.messageBox(text, v.style, texts_.title, &rt_.ensure(kSummaryWindow));
     rt_.ensure(kSummaryWindow).hide();
 }
 
