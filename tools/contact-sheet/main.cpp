@@ -20,22 +20,22 @@ namespace {
 int writePictures(const QString& folder)
 {
     int count = 0;
-    QDirIterator it(QStringLiteral(":/"), QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        if (!(path.endsWith(QLatin1String(".jpg")) || path.endsWith(QLatin1String(".ico")) || path.endsWith(QLatin1String(".png"))))
-            continue;
-        QImageReader reader(path);
-        int index = 0;
-        for (QImage image = reader.read(); !image.isNull(); image = reader.read(), ++index) {
-            QString name = path.mid(2);
-            name.replace(QLatin1Char('/'), QLatin1Char('_'));
-            if (index > 0 || path.endsWith(QLatin1String(".ico")))
-                name += QStringLiteral("-%1").arg(index);
-            image.save(folder + QStringLiteral("/pictures/") + name + QStringLiteral(".png"));
-            ++count;
-            if (!reader.jumpToNextImage())
-                break;
+    for (const char* set : {":/common", ":/missing-view", ":/threaded-elements"}) {
+        QDirIterator it(QString::fromLatin1(set), QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString path = it.next();
+            QImageReader reader(path);
+            int index = 0;
+            for (QImage image = reader.read(); !image.isNull(); image = reader.read(), ++index) {
+                QString name = path.mid(2);
+                name.replace(QLatin1Char('/'), QLatin1Char('_'));
+                if (reader.imageCount() > 1)
+                    name += QStringLiteral("-%1").arg(index + 1);
+                image.save(folder + QStringLiteral("/pictures/") + name + QStringLiteral(".png"));
+                ++count;
+                if (!reader.jumpToNextImage())
+                    break;
+            }
         }
     }
     return count;
