@@ -328,8 +328,7 @@ void Runtime::connectHandlers(Window& window)
         auto* button = qobject_cast<QAbstractButton*>(static_cast<FormWidget*>(window.widget())->control(w.control));
         if (!button)
             continue;
-        const std::function<void()>* handler = &w.handler;
-        QObject::connect(button, &QAbstractButton::clicked, button, [this, handler] { run(*handler); });
+        QObject::connect(button, &QAbstractButton::clicked, button, [this, handler = w.handler] { run(handler); });
     }
 }
 
