@@ -19,3 +19,8 @@ for variant in debug sanitize; do
   ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     ctest --test-dir "$build" --output-on-failure -j "$jobs" --timeout 300
 done
+
+# The optimised build that scripts/run.sh and scripts/bench.sh make must build too (its warnings differ).
+echo "== release build"
+cmake -S "$root" -B "$root/build/release" -G Ninja -DCMAKE_BUILD_TYPE=Release -DKORVESSA_TESTS=OFF
+cmake --build "$root/build/release" -j "$jobs"

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QString>
 
+#include <cstdio>
 #include <string>
 
 namespace common::picture_names {
@@ -17,7 +18,12 @@ inline std::string ifDrawn(const std::string& file)
     return QFile::exists(QString::fromStdString(path)) ? path : std::string();
 }
 
-inline std::string twoDigits(int n) { return (n < 10 ? "0" : "") + std::to_string(n); }
+inline std::string twoDigits(int n)
+{
+    char text[16];
+    std::snprintf(text, sizeof text, "%02d", n);
+    return text;
+}
 
 // The files of the three shared icons.
 inline const char* const kProgramIcon = "common/program.ico";
