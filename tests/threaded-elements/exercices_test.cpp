@@ -1,0 +1,213 @@
+// exercices on the shared engine: its grade table with whole and fractional
+// penalties, the stacking that its pages rely on, and how much of each aid text shows.
+
+#include "missing-view/missing_view.h"
+#include "qt_printers.h"
+#include "quiz_driver.h"
+#include "threaded-elements/threaded_elements.h"
+
+#include "forms/widgets.h"
+
+#include <QAbstractButton>
+#include <QFontMetrics>
+#include <gtest/gtest.h>
+
+#include <iostream>
+
+using testing_support::QuizDriver;
+
+namespace {
+
+std::vector<int> correct(const quiz::Project& p)
+{
+    std::vector<int> choices;
+    for (const auto& entry : p.answerKey)
+        choices.push_back(entry.correctOption);
+    return choices;
+}
+
+// Right on the given exercises, a wrong option elsewhere.
+std::vector<int> rightOn(const std::set<int>& exercises)
+{
+    std::vector<int> choices = correct(threaded_elements::project());
+    for (int n = 1; n <= 16; ++n)
+        if (!exercises.count(n))
+            choices[static_cast<std::size_t>(n - 1)] = choices[static_cast<std::size_t>(n - 1)] % 3 + 1;
+    return choices;
+}
+
+std::set<int> range(int from, int to)
+{
+    std::set<int> s;
+    for (int n = from; n <= to; ++n)
+        s.insert(n);
+    return s;
+}
+
+std::set<int> join(std::set<int> a, const std::set<int>& b)
+{
+    a.insert(b.begin(), b.end());
+    return a;
+}
+
+const char* const kBelow10 = "/20 Réessaye, tu dois pouvoir faire mieux !";
+const char* const kPerfect = "/20 Parfait c'est un sans fautes !";
+const char* const kAbove15 = "/20 Très bon travail.";
+const char* const kMiddle = "/20 Bon travail mais peux tu faire mieux ? Réssaye pour le savoir.";
+
+}  // namespace
+
+struct GradeRow {
+    const char* name;
+    std::vector<int> choices;
+    std::set<int> aids;
+    const char* grade;  // as printed under French settings
+    const char* comment;
+};
+
+void PrintTo(const GradeRow& r, std::ostream* os) { *os << r.name; }
+
+class ExercicesGrades : public ::testing::TestWithParam<GradeRow> {};
+
+TEST_P(ExercicesGrades, PassGivesItsResultMessage)
+{
+    const GradeRow& r = GetParam();
+    QuizDriver driver(threaded_elements::project());
+    driver.start();
+    driver.pass(r.choices, r.aids);
+    ASSERT_EQ(driver.messages.size(), 1u);
+    QString grade = QString::fromUtf8(r.grade);
+    grade.replace(QLatin1Char(','), quiz::systemDecimalSeparator());
+    EXPECT_EQ(driver.messages[0].text, QStringLiteral("Note : ") + grade + QString::fromUtf8(r.comment));
+    EXPECT_EQ(driver.messages[0].style,
+              r.comment == kBelow10 ? forms::MessageStyle::Critical : forms::MessageStyle::Information);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, ExercicesGrades,
+    ::testing::Values(
+        GradeRow{"allRight", rightOn(range(1, 16)), {}, "20", kPerfect},
+        GradeRow{"aid13IsWhole", rightOn(range(1, 16)), {13}, "19", kAbove15},
+        GradeRow{"aid1", rightOn(range(1, 16)), {1}, "19,25", kAbove15},
+        GradeRow{"aids13to16", rightOn(range(1, 16)), range(13, 16), "16", kAbove15},
+        GradeRow{"aids1to4", rightOn(range(1, 16)), range(1, 4), "17", kAbove15},
+        GradeRow{"allAids", rightOn(range(1, 16)), range(1, 16), "7", kBelow10},
+        GradeRow{"only1to12", rightOn(range(1, 12)), {}, "12", kMiddle},
+        GradeRow{"only1to12Aids1to3", rightOn(range(1, 12)), range(1, 3), "9,75", kBelow10},
+        GradeRow{"twoOf13to16Aid14", rightOn(join(range(1, 12), {13, 14})), {14}, "15", kMiddle},
+        GradeRow{"twoOf13to16Aid2", rightOn(join(range(1, 12), {13, 14})), {2}, "15,25", kAbove15},
+        GradeRow{"only13to16", rightOn(range(13, 16)), {}, "8", kBelow10},
+        GradeRow{"option1Everywhere", std::vector<int>(16, 1), {}, "7", kBelow10},
+        GradeRow{"option2Everywhere", std::vector<int>(16, 2), {}, "8", kBelow10},
+        GradeRow{"option3Everywhere", std::vector<int>(16, 3), {}, "5", kBelow10},
+        GradeRow{"nothingSelected", std::vector<int>(16, 0), {}, "0", kBelow10},
+        GradeRow{"noneRightAllAids", rightOn({}), range(1, 16), "-13", kBelow10}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+TEST(Exercices, TheSameSelectionsScoreDifferentlyInTheTwoPrograms)
+{
+    QuizDriver exercices(threaded_elements::project());
+    QuizDriver pellmora(missing_view::project());
+    for (QuizDriver* d : {&exercices, &pellmora}) {
+        d->start();
+        d->pass(std::vector<int>(16, 1));
+        ASSERT_EQ(d->messages.size(), 1u);
+    }
+    EXPECT_TRUE(exercices.messages[0].text.startsWith(QStringLiteral("Note : 7/20")));
+    EXPECT_TRUE(pellmora.messages[0].text.startsWith(QStringLiteral("Note : 8/20")));
+    // The same windows in the same order, but for their texts.
+    EXPECT_EQ(exercices.messages[0].visible, pellmora.messages[0].visible);
+}
+
+namespace {
+
+// Exercise page n loaded and shown.
+QWidget* page(QuizDriver& d, int n)
+{
+    d.click(1, "Command1");
+    for (int k = 1; k < n; ++k)
+        d.click(quiz::exercisePage(k), "Command2");
+    return d.runtime().ensure(quiz::exercisePage(n)).widget();
+}
+
+}  // namespace
+
+class ExercicesPage : public ::testing::Test {
+protected:
+    ExercicesPage() : driver(threaded_elements::project()) { driver.start(); }
+    QuizDriver driver;
+};
+
+TEST_F(ExercicesPage, BoxesStoredBeforeTheirOptionsCoverTheOptionsLowestRow)
+{
+    struct Case {
+        int page;
+        const char* option;
+        const char* box;
+    };
+    for (const Case& c : {Case{11, "Option3", "Picture2"}, Case{12, "Option1", "Picture3"}, Case{12, "Option3", "Picture2"}}) {
+        QuizDriver d(threaded_elements::project());
+        d.start();
+        QWidget* w = page(d, c.page);
+        QWidget* option = w->findChild<QWidget*>(c.option);
+        QWidget* box = w->findChild<QWidget*>(c.box);
+        const int lowest = option->geometry().bottom();
+        ASSERT_EQ(box->geometry().top(), lowest) << c.page << c.option;
+        EXPECT_EQ(w->childAt(option->x() + 30, lowest), box) << c.page << c.option;
+        EXPECT_EQ(w->childAt(option->x() + 30, lowest - 1), option) << c.page << c.option;
+    }
+}
+
+TEST_F(ExercicesPage, AnOptionStoredBeforeItsBoxIsInFrontAndTakesTheClick)
+{
+    QWidget* w = page(driver, 2);  // "Réponse a" lies on Picture3
+    QWidget* option = w->findChild<QWidget*>("Option1");
+    EXPECT_EQ(w->childAt(option->geometry().center()), option);
+    driver.select(2, 1);
+    EXPECT_TRUE(static_cast<QAbstractButton*>(option)->isChecked());
+}
+
+TEST_F(ExercicesPage, LinesCrossingTheQuestionAreDrawnInFrontOfIt)
+{
+    for (int n : {9, 10, 15, 16}) {
+        QuizDriver d(threaded_elements::project());
+        d.start();
+        QWidget* w = page(d, n);
+        QWidget* line = w->findChild<QWidget*>("Line1");
+        QWidget* question = w->findChild<QWidget*>("Label1");
+        ASSERT_TRUE(question->geometry().intersects(line->geometry())) << n;
+        const QImage shot = w->grab().toImage();
+        const QPoint onBoth(question->x() + question->width() / 2, line->y());
+        EXPECT_EQ(shot.pixelColor(onBoth), w->palette().color(QPalette::WindowText)) << n;
+    }
+}
+
+TEST_F(ExercicesPage, PageSevenAsksItsQuestionInLabel2AndItsButtonsCoverIt)
+{
+    QWidget* w = page(driver, 7);
+    EXPECT_EQ(w->findChild<QWidget*>("Label1"), nullptr);
+    QWidget* question = w->findChild<QWidget*>("Label2");
+    ASSERT_NE(question, nullptr);
+    QWidget* command1 = w->findChild<QWidget*>("Command1");
+    EXPECT_EQ(w->childAt(command1->x(), command1->y() + 5), command1);
+    EXPECT_TRUE(question->geometry().contains(command1->x(), command1->y() + 5));
+}
+
+// How much of each aid text the student sees: the label's text laid out with its
+// font and width, cut by the label's height and by the window's lower edge.
+TEST(ExercicesAidTexts, EveryTextShowsAtLeastItsFirstLineWhole)
+{
+    const QFont font = forms::qtFont({"Comic Sans MS", 18});
+    const QFontMetrics metrics(font);
+    for (const auto& aid : threaded_elements::aidPages()) {
+        const QRect label = forms::pixelRect(aid.label);
+        const int seen = std::min(label.height(), forms::pixels(aid.clientHeight) - label.top());
+        const QString text = QString::fromUtf8(aid.text);
+        const int lines = metrics.boundingRect(QRect(0, 0, label.width(), 10000), Qt::TextWordWrap, text).height() /
+                          metrics.lineSpacing();
+        const int wholeLines = seen / metrics.lineSpacing();
+        std::cout << "aid page " << aid.n << ": " << lines << " line(s), " << std::min(lines, wholeLines)
+                  << " whole in view" << (lines > wholeLines ? " (the rest is cut at the window's edge)" : "") << "\n";
+        EXPECT_GE(wholeLines, 1) << aid.n;
+    }
+}
