@@ -299,3 +299,24 @@ TEST(RegionalSettings, TheGradeTakesTheUserDecimalSeparator)
     EXPECT_TRUE(driver.messages[0].text.startsWith(QStringLiteral("Note : ") + QString::fromUtf8(expected) + QStringLiteral("/20")))
         << driver.messages[0].text.toStdString();
 }
+
+TEST_F(PellmoraFlow, WindowsCarryTheirIcons)
+{
+    driver.click(1, "Command1");
+    for (int n = 1; n <= 7; ++n) {
+        driver.click(exercisePage(n), "Command1");
+        driver.click(exercisePage(n), "Command2");
+    }
+    auto icon = [&](int n) { return (n == 1 ? driver.runtime().startWindow() : driver.runtime().ensure(n)).widget()->windowIcon(); };
+    EXPECT_FALSE(icon(1).isNull());
+    EXPECT_FALSE(icon(3).isNull());
+    EXPECT_TRUE(icon(15).isNull());  // aid page 7 has none
+    EXPECT_TRUE(icon(34).isNull());
+    // Of the exercise icon's three 32 x 32 images, the first (red mark on white) stands.
+    const QImage badge = icon(2).pixmap(32, 32).toImage();
+    bool red = false;
+    for (int y = 0; y < badge.height(); ++y)
+        for (int x = 0; x < badge.width(); ++x)
+            red = red || (badge.pixelColor(x, y).red() > 200 && badge.pixelColor(x, y).green() < 60);
+    EXPECT_TRUE(red);
+}

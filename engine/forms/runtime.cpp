@@ -105,8 +105,13 @@ QIcon decodeIcon(const std::string& path, const Operation& op)
     const QString file = QString::fromStdString(path);
     QImageReader reader(file);
     QIcon icon;
+    QList<QSize> sizes;
     for (QImage image = reader.read(); !image.isNull(); image = reader.read()) {
-        icon.addPixmap(QPixmap::fromImage(image));
+        // An icon may hold several images of one size in other colour depths: the first stands.
+        if (!sizes.contains(image.size())) {
+            sizes.append(image.size());
+            icon.addPixmap(QPixmap::fromImage(image));
+        }
         if (!reader.jumpToNextImage())
             break;
     }
