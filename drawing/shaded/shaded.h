@@ -6,9 +6,11 @@
 #include <QColor>
 #include <QImage>
 #include <QPointF>
+#include <QRectF>
 #include <QSize>
 #include <QVector3D>
 
+#include <optional>
 #include <vector>
 
 namespace drawing::shaded {
@@ -43,8 +45,26 @@ struct Options {
     double margin = 0.08;             // fraction of the smaller side left around the scene when fitting
     double edgeWidth = 1.0;           // output pixels
     QColor edgeColour{Qt::black};
-    QVector3D light{-0.4f, -0.6f, 1.0f};  // direction towards the light
+    QVector3D light{-0.4f, -0.6f, 1.0f};  // direction towards the light, in world terms (see lightFromCamera)
     double ambient = 0.45;            // share of the base colour lit whatever the angle
+
+    // Refinements, with defaults that suit most pictures.
+    bool lightFromCamera = false;     // true: light is in camera terms (x right, y up, z towards the eye)
+    double specular = 0;              // strength of a white highlight (metal), 0 for none
+    double shininess = 24;            // the highlight's sharpness
+    double smoothAngleDegrees = 25;   // neighbouring facets closer than this are shaded as one curved surface
+    bool silhouettes = true;          // also draw outlines where a surface turns away from the eye
+
+    // Where the scene goes. By default it is fitted, centred, into the picture less the margin;
+    // fitBox fits it into that pixel rectangle instead; framing fixes the scale and pins one world
+    // point to one pixel, so a part may run out of the picture on purpose.
+    std::optional<QRectF> fitBox;
+    struct Framing {
+        double pixelsPerUnit;  // in perspective: at the depth of the scene's centre
+        QVector3D point;
+        QPointF pixel;
+    };
+    std::optional<Framing> framing;
 };
 
 // Fits the scene into the picture (centred, margin kept) and renders it.
@@ -52,6 +72,12 @@ QImage render(const Scene& scene, const Camera& camera, const Options& options);
 
 // Where a world point lands in the picture that render() makes with the same arguments.
 QPointF project(const Scene& scene, const Camera& camera, const Options& options, QVector3D point);
+// The same for many points at once (the scene is fitted once).
+std::vector<QPointF> projectAll(const Scene& scene, const Camera& camera, const Options& options,
+                             const std::vector<QVector3D>& points);
+
+// The rectangle (in picture pixels) that the scene's triangles and edges cover, as render() places them.
+QRectF projectedBounds(const Scene& scene, const Camera& camera, const Options& options);
 
 // Draws the small blue three-axis marker (x, y, z arrows as the camera sees them) at a pixel place.
 void drawAxisMarker(QImage& image, const Camera& camera, QPointF origin, double length);
