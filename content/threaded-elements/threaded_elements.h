@@ -12,19 +12,22 @@ namespace threaded_elements {
 using forms::Rect;
 using forms::Twips;
 
-// One control of an exercise page: its name tells its kind and caption; a, b, c, d are
-// left, top, width and height, or for a line x1, y1, x2, y2.
+// One control record of an exercise page. a, b, c, d are left, top, width and height, or
+// for a line x1, y1, x2, y2. The caption follows from the name on every page ("Réponse a"
+// for Option1, "aide" for Command1, the question for the label), the picture from the
+// page and the box's number.
 struct ControlRow {
     const char* name;
+    forms::Kind kind;
     Twips a, b, c, d;
-    int tabIndex = -1;
+    int tabIndex = -1;  // a line has none
 };
 
 struct ExercisePage {
     int page;
     Twips clientWidth, clientHeight;
     const char* question;
-    std::vector<ControlRow> controls;  // stored order
+    std::vector<ControlRow> controls;  // stored order: control id = index + 1
 };
 
 struct AidPage {

@@ -1,6 +1,7 @@
 // exercices on the shared engine: its grade table with whole and fractional
 // penalties, the stacking that its pages rely on, and how much of each aid text shows.
 
+#include "exercices_pages.h"
 #include "missing-view/missing_view.h"
 #include "qt_printers.h"
 #include "quiz_driver.h"
@@ -10,10 +11,13 @@
 
 #include <QAbstractButton>
 #include <QFontMetrics>
+#include <QTextLayout>
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <iostream>
 
+using exercices_testing::page;
 using testing_support::QuizDriver;
 
 namespace {
@@ -119,19 +123,6 @@ TEST(Exercices, TheSameSelectionsScoreDifferentlyInTheTwoPrograms)
     EXPECT_EQ(exercices.messages[0].visible, pellmora.messages[0].visible);
 }
 
-namespace {
-
-// Exercise page n loaded and shown.
-QWidget* page(QuizDriver& d, int n)
-{
-    d.click(1, "Command1");
-    for (int k = 1; k < n; ++k)
-        d.click(quiz::exercisePage(k), "Command2");
-    return d.runtime().ensure(quiz::exercisePage(n)).widget();
-}
-
-}  // namespace
-
 class ExercicesPage : public ::testing::Test {
 protected:
     ExercicesPage() : driver(threaded_elements::project()) { driver.start(); }
@@ -177,8 +168,12 @@ TEST_F(ExercicesPage, LinesCrossingTheQuestionAreDrawnInFrontOfIt)
         QWidget* question = w->findChild<QWidget*>("Label1");
         ASSERT_TRUE(question->geometry().intersects(line->geometry())) << n;
         const QImage shot = w->grab().toImage();
-        const QPoint onBoth(question->x() + question->width() / 2, line->y());
-        EXPECT_EQ(shot.pixelColor(onBoth), w->palette().color(QPalette::WindowText)) << n;
+        // Whole: every pixel of the line where it crosses the question's rectangle.
+        const QRect across = question->geometry().intersected(line->geometry());
+        int hidden = 0;
+        for (int x = across.left(); x <= across.right(); ++x)
+            hidden += shot.pixelColor(x, line->y()) != w->palette().color(QPalette::WindowText);
+        EXPECT_EQ(hidden, 0) << "page " << n << ": pixels of the line hidden by the question";
     }
 }
 
@@ -193,21 +188,80 @@ TEST_F(ExercicesPage, PageSevenAsksItsQuestionInLabel2AndItsButtonsCoverIt)
     EXPECT_TRUE(question->geometry().contains(command1->x(), command1->y() + 5));
 }
 
-// How much of each aid text the student sees: the label's text laid out with its
-// font and width, cut by the label's height and by the window's lower edge.
+namespace {
+
+// One line of a wrapped label text, in the label's pixels.
+struct TextLine {
+    QString text;
+    int top, height;
+    int left, width;
+};
+
+// The lines of a label as it draws them: wrapped at word boundaries to its width, each
+// centred, one under the other from its top.
+std::vector<TextLine> wrappedLines(const forms::Label& label)
+{
+    QTextLayout layout(label.text(), label.font());
+    QTextOption option(Qt::AlignHCenter);
+    option.setWrapMode(QTextOption::WordWrap);
+    layout.setTextOption(option);
+    const QFontMetricsF metrics(label.font());
+    std::vector<TextLine> lines;
+    qreal y = 0;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(label.width());
+        y = std::ceil(y + metrics.leading());
+        const int width = static_cast<int>(std::ceil(line.naturalTextWidth()));
+        lines.push_back({label.text().mid(line.textStart(), line.textLength()).trimmed(), static_cast<int>(y),
+                         static_cast<int>(std::ceil(line.height())), (label.width() - width) / 2, width});
+        y += line.height();
+    }
+    layout.endLayout();
+    return lines;
+}
+
+}  // namespace
+
+// How much of each aid text the student sees: the label's text laid out with its font
+// and width, cut by the label's height and by the window's lower and right edges.
 TEST(ExercicesAidTexts, EveryTextShowsAtLeastItsFirstLineWhole)
 {
-    const QFont font = forms::qtFont({"Comic Sans MS", 18});
-    const QFontMetrics metrics(font);
-    for (const auto& aid : threaded_elements::aidPages()) {
-        const QRect label = forms::pixelRect(aid.label);
-        const int seen = std::min(label.height(), forms::pixels(aid.clientHeight) - label.top());
-        const QString text = QString::fromUtf8(aid.text);
-        const int lines = metrics.boundingRect(QRect(0, 0, label.width(), 10000), Qt::TextWordWrap, text).height() /
-                          metrics.lineSpacing();
-        const int wholeLines = seen / metrics.lineSpacing();
-        std::cout << "aid page " << aid.n << ": " << lines << " line(s), " << std::min(lines, wholeLines)
-                  << " whole in view" << (lines > wholeLines ? " (the rest is cut at the window's edge)" : "") << "\n";
-        EXPECT_GE(wholeLines, 1) << aid.n;
+    QuizDriver driver(threaded_elements::project());
+    for (int n = 1; n <= quiz::kExercises; ++n) {
+        forms::Window& window = driver.runtime().ensure(quiz::aidPage(n));
+        driver.runtime().run([&window] { window.hide(); });  // loads it unseen
+        QWidget* w = window.widget();
+        const auto* label = w->findChild<forms::Label*>(QStringLiteral("Label1"));
+        ASSERT_NE(label, nullptr) << n;
+        const QRect shown = label->geometry().intersected(w->rect());
+        const std::vector<TextLine> lines = wrappedLines(*label);
+        ASSERT_FALSE(lines.empty()) << n;
+        // The same lines as the label paints.
+        EXPECT_EQ(lines.back().top + lines.back().height,
+                  QFontMetrics(label->font()).boundingRect(label->rect(), label->textFlags(), label->text()).height())
+            << n;
+
+        std::cout << "aid page " << n << " (window " << w->width() << " x " << w->height() << " px, label "
+                  << label->width() << " x " << label->height() << " px at " << label->x() << "), "
+                  << lines.size() << " line(s):\n";
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            const TextLine& l = lines[i];
+            const int bottomShown = shown.bottom() - label->y() + 1;  // label rows in view
+            const int rightShown = shown.right() - label->x() + 1;    // label columns in view
+            std::cout << "  " << i + 1 << ". \"" << l.text.toStdString() << "\", rows " << l.top << "-"
+                      << l.top + l.height - 1 << ", columns " << l.left << "-" << l.left + l.width - 1 << ": ";
+            if (l.top + l.height <= bottomShown)
+                std::cout << "whole height";
+            else if (l.top < bottomShown)
+                std::cout << "cut at the lower edge, top " << bottomShown - l.top << " of " << l.height << " px show";
+            else
+                std::cout << "below the lower edge, not seen";
+            if (l.left + l.width > rightShown)
+                std::cout << "; its last " << l.left + l.width - rightShown << " px beyond the right edge";
+            std::cout << "\n";
+        }
+        EXPECT_LE(lines[0].top + lines[0].height, shown.height()) << "aid page " << n << ": first line cut";
+        EXPECT_LE(lines[0].left + lines[0].width, shown.width()) << "aid page " << n << ": first line cut";
     }
 }
