@@ -85,7 +85,7 @@ int clearedBefore(std::size_t k, const std::vector<Recorded>& ops)
 
 TEST(Failure, DebuterKeepsTheMarksClearedBeforeTheFailingStep)
 {
-    // Every mark ticked, page 1 closed again: then "Débuter" fails at each of its steps.
+    // Every mark ticked by a whole pass: then "Débuter" fails at each of its steps.
     auto setup = [](QuizDriver& d) {
         d.click(1, "Command1");
         for (int n = 1; n <= 16; ++n) {

@@ -9,6 +9,8 @@
 
 #include <QAbstractButton>
 #include <QDir>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QScreen>
@@ -104,9 +106,9 @@ TEST(Forms, TheControlStoredEarlierIsInFrontAndTakesTheClick)
     // Command2, stored before Command1, covers its lowest pixel row.
     QWidget* command1 = page->findChild<QWidget*>("Command1");
     EXPECT_EQ(page->childAt(command1->x() + 10, command1->geometry().bottom()), page->findChild<QWidget*>("Command2"));
-    // The "?" label lies behind everything; a click on it selects nothing.
+    // A click on the "?" selects nothing.
     QWidget* label = page->findChild<QWidget*>("Label1");
-    QTest::mouseClick(label, Qt::LeftButton);
+    QTest::mouseClick(page->windowHandle(), Qt::LeftButton, {}, label->geometry().center());
     for (const char* option : {"Option1", "Option2", "Option3"})
         EXPECT_FALSE(page->findChild<QAbstractButton*>(option)->isChecked());
 }
@@ -168,8 +170,8 @@ TEST(Forms, LabelsWrapAtWordsKeepDoubleBlanksAndCutWhatDoesNotFit)
 
     Layout l = window(3000, 1500);
     l.window.picture = writePicture("korvessa-under-label.png", {200, 100}, Qt::green).toStdString();
-    // Two lines' worth of text in a label one line high.
-    l.controls.push_back(label("Label1", "mot mot mot mot mot mot mot mot mot mot mot mot", {0, 0, 1500, 450}, 0, font));
+    // Three lines' worth of text in a label a line and a half high.
+    l.controls.push_back(label("Label1", "mot mot mot mot mot mot mot mot mot mot mot mot", {0, 0, 1500, 600}, 0, font));
     OneWindow w(l);
     const QRect wrapped = metrics.boundingRect(QRect(0, 0, 100, 1000), Qt::TextWordWrap,
                                                QStringLiteral("mot mot mot mot mot mot mot mot mot mot mot mot"));
@@ -177,7 +179,32 @@ TEST(Forms, LabelsWrapAtWordsKeepDoubleBlanksAndCutWhatDoesNotFit)
     EXPECT_LE(wrapped.width(), 100);
     const QImage shot = w.form()->grab().toImage();
     EXPECT_NE(shot.pixelColor(5, 5), QColor(Qt::green));     // opaque over the picture
-    EXPECT_EQ(shot.pixelColor(5, 31), QColor(Qt::green));    // nothing of it below its rectangle
+    EXPECT_EQ(shot.pixelColor(5, 41), QColor(Qt::green));    // nothing of it below its rectangle
+    // The second line starts inside the rectangle: its top shows, cut at the edge.
+    const QColor text = w.form()->palette().color(QPalette::ButtonText);
+    bool inkOfSecondLine = false;
+    for (int y = metrics.lineSpacing(); y < 40; ++y)
+        for (int x = 0; x < 100; ++x)
+            inkOfSecondLine = inkOfSecondLine || shot.pixelColor(x, y) == text;
+    EXPECT_TRUE(inkOfSecondLine);
+}
+
+TEST(Forms, ADoubleBlankIsDrawnAsTwoBlanks)
+{
+    auto rightmostInk = [](const char* caption) {
+        Layout l = window(3000, 600);
+        l.controls.push_back(label("Label1", caption, {0, 0, 3000, 600}, 0, {"Comic Sans MS", 18}));
+        OneWindow w(l);
+        const QImage shot = w.form()->grab().toImage();
+        int right = 0;
+        for (int y = 0; y < shot.height(); ++y)
+            for (int x = 0; x < shot.width(); ++x)
+                if (shot.pixelColor(x, y).lightness() < 100)
+                    right = std::max(right, x);
+        return right;
+    };
+    const QFontMetrics metrics(qtFont({"Comic Sans MS", 18}));
+    EXPECT_NEAR(rightmostInk("trait  fin") - rightmostInk("trait fin"), metrics.horizontalAdvance(QLatin1Char(' ')), 1);
 }
 
 TEST(Forms, FontsTakeTheirExactPixelHeights)
@@ -188,10 +215,12 @@ TEST(Forms, FontsTakeTheirExactPixelHeights)
     };
     for (const Row& r : {Row{8.25, 11}, Row{9, 12}, Row{9.75, 13}, Row{18, 24}, Row{27.75, 37}})
         EXPECT_EQ(qtFont({"Comic Sans MS", r.points}).pixelSize(), r.pixels) << r.points;
-    // Where the system lacks the faces, the bundled ones stand in.
-    EXPECT_FALSE(resolvedFace("Comic Sans MS").isEmpty());
-    EXPECT_TRUE(QFontInfo(qtFont({"MS Sans Serif", 8.25})).exactMatch() ||
-                QFontInfo(qtFont({"MS Sans Serif", 8.25})).family() == resolvedFace("MS Sans Serif"));
+    // Where the system lacks the faces, the bundled ones stand in, and are what is drawn.
+    const QStringList families = QFontDatabase::families();
+    EXPECT_TRUE(families.contains(QStringLiteral("Comic Neue")));
+    EXPECT_TRUE(families.contains(QStringLiteral("Liberation Sans")));
+    for (const char* face : {"Comic Sans MS", "MS Sans Serif"})
+        EXPECT_EQ(QFontInfo(qtFont({face, 8.25})).family(), resolvedFace(face)) << face;
 }
 
 TEST(Forms, TabOrderFollowsTabIndexesAndArrowsMoveTheSelection)
@@ -213,6 +242,14 @@ TEST(Forms, TabOrderFollowsTabIndexesAndArrowsMoveTheSelection)
     EXPECT_FALSE(static_cast<QAbstractButton*>(w.control("Option1"))->isChecked());
     QTest::mouseClick(w.control("Option2"), Qt::LeftButton, {}, QPoint(5, 10));  // a click on the selected one keeps it
     EXPECT_TRUE(static_cast<QAbstractButton*>(w.control("Option2"))->isChecked());
+    // Up and Down as well as Left and Right, going round at the ends, in tab order.
+    QTest::keyClick(w.control("Option2"), Qt::Key_Down);
+    EXPECT_TRUE(static_cast<QAbstractButton*>(w.control("Option3"))->isChecked());
+    QTest::keyClick(w.control("Option3"), Qt::Key_Down);
+    EXPECT_TRUE(static_cast<QAbstractButton*>(w.control("Option1"))->isChecked());
+    QTest::keyClick(w.control("Option1"), Qt::Key_Up);
+    EXPECT_TRUE(static_cast<QAbstractButton*>(w.control("Option3"))->isChecked());
+    EXPECT_FALSE(static_cast<QAbstractButton*>(w.control("Option1"))->isChecked());
 }
 
 TEST(Forms, LinesAreOnePixelAndLetClicksThrough)

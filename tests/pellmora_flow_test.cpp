@@ -6,6 +6,10 @@
 #include "quiz_driver.h"
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QPointer>
+#include <QTest>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -62,6 +66,20 @@ TEST_F(PellmoraFlow, StartShowsOnlyTheStartWindowWithDebuterFocused)
     EXPECT_EQ(form1->focusWidget()->objectName(), QStringLiteral("Command1"));
 }
 
+TEST_F(PellmoraFlow, TheFocusedDebuterAnswersEnterAndItsTextIsInHighlight)
+{
+    QWidget* form1 = driver.runtime().startWindow().widget();
+    QTest::keyClick(form1->focusWidget(), Qt::Key_Return);
+    EXPECT_TRUE(driver.visible(2));
+    // The instruction is drawn in the Highlight colour.
+    const QImage shot = form1->grab().toImage();
+    bool highlight = false;
+    for (int y = 0; y < 30; ++y)
+        for (int x = 0; x < shot.width(); ++x)
+            highlight = highlight || shot.pixelColor(x, y) == form1->palette().color(QPalette::Highlight);
+    EXPECT_TRUE(highlight);
+}
+
 TEST_F(PellmoraFlow, DebuterCreatesTheSummaryHiddenAndShowsPageOne)
 {
     driver.click(1, "Command1");
@@ -72,6 +90,7 @@ TEST_F(PellmoraFlow, DebuterCreatesTheSummaryHiddenAndShowsPageOne)
     EXPECT_TRUE(driver.visible(2));
     EXPECT_TRUE(driver.visible(1));
     EXPECT_EQ(driver.runtime().ensure(2).widget()->focusWidget()->objectName(), QStringLiteral("Command1"));
+    EXPECT_EQ(driver.runtime().ensure(kSummary).widget()->focusWidget()->objectName(), QStringLiteral("Check1"));
 }
 
 TEST_F(PellmoraFlow, AidButtonShowsItsPageAndTicksOnce)
@@ -141,6 +160,26 @@ TEST_F(PellmoraFlow, CloseBoxUnloadsAPageThatComesBackCleared)
     QWidget* page = driver.runtime().ensure(2).widget();
     for (const char* option : {"Option1", "Option2", "Option3"})
         EXPECT_FALSE(page->findChild<QAbstractButton*>(option)->isChecked());
+}
+
+TEST_F(PellmoraFlow, ALateCloseRequestLeavesAReloadedPageAlone)
+{
+    driver.click(1, "Command1");
+    QPointer<QWidget> old = driver.runtime().ensure(2).widget();
+    old->close();
+    QCloseEvent again;  // a second request, say a double click on the close box
+    QApplication::sendEvent(old, &again);
+    EXPECT_FALSE(driver.runtime().ensure(2).loaded());
+    // Page 1 loaded afresh while the old widget is still on its way out.
+    driver.runtime().run([this] { driver.runtime().ensure(2).show(); });
+    ASSERT_TRUE(old);
+    QCloseEvent late;
+    QApplication::sendEvent(old, &late);
+    EXPECT_TRUE(driver.runtime().ensure(2).loaded());
+    EXPECT_TRUE(driver.visible(2));
+    driver.processEvents();
+    EXPECT_FALSE(old);
+    EXPECT_TRUE(driver.visible(2));
 }
 
 TEST_F(PellmoraFlow, ClosedAidPageKeepsItsMarkAndValiderReloadsItHidden)

@@ -19,7 +19,7 @@ struct CandidateBox {
     int candidate;
 };
 
-// What one exercise page adds to the layout every page shares (page tables 1 and 2).
+// What one exercise page adds to the layout that every page shares.
 struct ExercisePage {
     int page;
     Twips clientWidth, clientHeight;

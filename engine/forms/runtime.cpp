@@ -158,13 +158,14 @@ void Window::load()
         switch (c.kind) {
         case Kind::CommandButton: {
             auto* b = new QPushButton(caption, form.get());
-            b->setAutoDefault(false);
+            // No button is the window's default; a focused one answers Enter as well as Space.
+            b->setAutoDefault(true);
             b->setDefault(false);
             widget = b;
             break;
         }
         case Kind::OptionButton:
-            widget = new QRadioButton(caption, form.get());
+            widget = new OptionButton(caption, form.get());
             break;
         case Kind::CheckBox:
             widget = new QCheckBox(caption, form.get());
@@ -250,8 +251,14 @@ Control Window::control(std::string_view controlName)
     return Control(runtime_, name(), *record, widget);
 }
 
-void Window::closeRequested(bool& accept)
+void Window::closeRequested(const FormWidget* from, bool& accept)
 {
+    if (from != widget_) {
+        // A late close request for a widget already unloaded (say a double click on the close
+        // box): that widget is on its way out, and the window may have been loaded afresh since.
+        accept = true;
+        return;
+    }
     if (const auto* handler = runtime_.queryUnload(number_)) {
         accept = false;  // the handler decides: the start window's ends the program
         runtime_.run(*handler);

@@ -88,7 +88,7 @@ public:
 private:
     friend class FormWidget;
     void load();
-    void closeRequested(bool& accept);
+    void closeRequested(const FormWidget* from, bool& accept);
 
     Runtime& runtime_;
     int number_;
@@ -153,7 +153,6 @@ private:
     std::vector<Wiring> wiring_;
     bool ended_ = false;
     int exitStatus_ = 0;
-    bool running_ = false;
 };
 
 }  // namespace forms

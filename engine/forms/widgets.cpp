@@ -4,6 +4,7 @@
 
 #include <QCloseEvent>
 #include <QFontDatabase>
+#include <QKeyEvent>
 #include <QPainter>
 
 #include <cmath>
@@ -71,11 +72,34 @@ void FormWidget::paintEvent(QPaintEvent*)
 void FormWidget::closeEvent(QCloseEvent* event)
 {
     bool accept = true;
-    window_.closeRequested(accept);
+    window_.closeRequested(this, accept);
     if (accept)
         event->accept();
     else
         event->ignore();
+}
+
+void OptionButton::keyPressEvent(QKeyEvent* event)
+{
+    int step = 0;
+    switch (event->key()) {
+    case Qt::Key_Right:
+    case Qt::Key_Down: step = 1; break;
+    case Qt::Key_Left:
+    case Qt::Key_Up: step = -1; break;
+    default: QRadioButton::keyPressEvent(event); return;
+    }
+    // The window's options in tab order: the focus chain was laid out by tab index.
+    std::vector<OptionButton*> options;
+    for (QWidget* w = nextInFocusChain(); w != this; w = w->nextInFocusChain())
+        if (auto* o = qobject_cast<OptionButton*>(w); o && o->parentWidget() == parentWidget())
+            options.push_back(o);
+    if (options.empty())
+        return;
+    OptionButton* next = step > 0 ? options.front() : options.back();
+    next->setFocus(Qt::TabFocusReason);
+    next->setChecked(true);
+    event->accept();
 }
 
 PictureBox::PictureBox(QImage image, QWidget* parent) : QFrame(parent), image_(std::move(image))

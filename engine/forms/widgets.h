@@ -4,6 +4,7 @@
 #include "forms/layout.h"
 
 #include <QFrame>
+#include <QRadioButton>
 #include <QImage>
 #include <QWidget>
 
@@ -44,6 +45,17 @@ private:
     Window& window_;
     QImage background_;
     std::map<std::string, QWidget*> controls_;
+};
+
+// An option button. The arrow keys select the next or the previous option of the window,
+// in tab order and going round, whatever their places (Qt alone moves only along a row or column).
+class OptionButton : public QRadioButton {
+    Q_OBJECT
+public:
+    using QRadioButton::QRadioButton;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 // A picture box: 2-pixel sunken border, the image unscaled from the inner
