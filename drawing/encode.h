@@ -7,8 +7,9 @@
 
 namespace drawing {
 
-// A baseline JPEG of the image, which must have exactly the expected size.
-// The same image always gives the same bytes. Throws std::runtime_error on failure.
+// A baseline JPEG of the image, which must have exactly the expected size, with
+// full colour resolution. The same image always gives the same bytes. At quality 100
+// flat areas decode to their exact colour. Throws std::runtime_error on failure.
 QByteArray jpeg(const QImage& image, QSize expected, int quality = 92);
 
 }  // namespace drawing

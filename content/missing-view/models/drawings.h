@@ -14,7 +14,7 @@
 namespace missing_view::models {
 
 // High enough that the blank decodes white and the ground keeps its colour, within a few levels.
-constexpr int kJpegQuality = 98;
+constexpr int kJpegQuality = 100;  // the blank and the grounds decode to their exact colours
 
 // The views of a model, worked out once.
 const drawing::views::View& viewOf(const drawing::views::Model& model, drawing::views::Side side);
