@@ -1,22 +1,15 @@
 #pragma once
-// Where pictures stand in the resources. A name is given to a layout only once
-// its picture is drawn and embedded: until then the window or box that would
-// show it loads without one.
-
-#include <QFile>
-#include <QString>
+// Where pictures stand in the resources. Every picture is drawn when the program
+// builds and embedded in it; a name whose file is missing makes the load of its
+// window fail with the run-time error report, never a blank.
 
 #include <cstdio>
 #include <string>
 
 namespace common::picture_names {
 
-// ":/" + file when the program embeds that file, empty otherwise.
-inline std::string ifDrawn(const std::string& file)
-{
-    const std::string path = ":/" + file;
-    return QFile::exists(QString::fromStdString(path)) ? path : std::string();
-}
+// The resource path of an embedded file.
+inline std::string resource(const std::string& file) { return ":/" + file; }
 
 inline std::string twoDigits(int n)
 {
@@ -30,8 +23,8 @@ inline const char* const kProgramIcon = "common/program.ico";
 inline const char* const kExerciseIcon = "common/exercise.ico";
 inline const char* const kAidIcon = "common/aid.ico";
 
-inline std::string programIcon() { return ifDrawn(kProgramIcon); }
-inline std::string exerciseIcon() { return ifDrawn(kExerciseIcon); }
-inline std::string aidIcon() { return ifDrawn(kAidIcon); }
+inline std::string programIcon() { return resource(kProgramIcon); }
+inline std::string exerciseIcon() { return resource(kExerciseIcon); }
+inline std::string aidIcon() { return resource(kAidIcon); }
 
 }  // namespace common::picture_names

@@ -13,8 +13,8 @@ inline std::string problemDrawingFile(int page) { return "missing-view/problem-"
 inline std::string candidateFile(int v) { return "missing-view/V" + twoDigits(v) + ".jpg"; }
 inline std::string perspectiveFile(int n) { return "missing-view/perspective-" + twoDigits(n) + ".jpg"; }
 
-inline std::string problemDrawing(int page) { return common::picture_names::ifDrawn(problemDrawingFile(page)); }
-inline std::string candidate(int v) { return common::picture_names::ifDrawn(candidateFile(v)); }
-inline std::string perspective(int n) { return common::picture_names::ifDrawn(perspectiveFile(n)); }
+inline std::string problemDrawing(int page) { return common::picture_names::resource(problemDrawingFile(page)); }
+inline std::string candidate(int v) { return common::picture_names::resource(candidateFile(v)); }
+inline std::string perspective(int n) { return common::picture_names::resource(perspectiveFile(n)); }
 
 }  // namespace missing_view::picture_names

@@ -12,11 +12,11 @@ namespace threaded_elements::picture_names {
 // empty for a box that the page does not have.
 std::string boxFile(int page, int number);
 
-// The same, as a resource path once the picture is drawn (see common::picture_names::ifDrawn).
+// The same, as a resource path.
 inline std::string box(int page, int number)
 {
     const std::string file = boxFile(page, number);
-    return file.empty() ? file : common::picture_names::ifDrawn(file);
+    return file.empty() ? file : common::picture_names::resource(file);
 }
 
 }  // namespace threaded_elements::picture_names
