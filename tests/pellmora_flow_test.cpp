@@ -4,6 +4,7 @@
 #include "missing-view/missing_view.h"
 #include "qt_printers.h"
 #include "quiz_driver.h"
+#include "result_comments.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -291,10 +292,10 @@ TEST_P(PellmoraGrades, PassGivesItsResultMessage)
 
 namespace {
 using forms::MessageStyle;
-const char* const kBelow10 = "/20 Réessaye, tu dois pouvoir faire mieux !";
-const char* const kPerfect = "/20 Parfait c'est un sans fautes !";
-const char* const kAbove15 = "/20 Très bon travail.";
-const char* const kMiddle = "/20 Bon travail mais peux tu faire mieux ? Réssaye pour le savoir.";
+using testing_support::kAbove15;
+using testing_support::kBelow10;
+using testing_support::kMiddle;
+using testing_support::kPerfect;
 std::set<int> allBut(int n)
 {
     std::set<int> s = range(1, 16);

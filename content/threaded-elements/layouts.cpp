@@ -342,17 +342,15 @@ Layout aidLayout(const AidPage& p)
 
 std::vector<Layout> layouts()
 {
-    std::vector<Layout> all;
-    all.push_back(common::startWindow({"Exercices : Eléments filetés", 4680, 2475,
-                                       "Choisir la bonne réponse parmi celles proposées. En cas de problème vous "
-                                       "pouvez avoir accès à une aide mais ceci baisse la note.",
-                                       4695}));
-    for (int n = 1; n <= 16; ++n) {
-        all.push_back(exerciseLayout(exercisePages()[static_cast<std::size_t>(n - 1)]));
-        all.push_back(aidLayout(aidPages()[static_cast<std::size_t>(n - 1)]));
-    }
-    all.push_back(common::usageSummary("Utilisation des aides", "Aides utilisées dans les exercices suivants :"));
-    return all;
+    //                         caption, client area, the instruction (Label2) and its width
+    Layout start = common::startWindow({"Exercices : Eléments filetés", 4680, 2475,
+                                        "Choisir la bonne réponse parmi celles proposées. En cas de problème vous "
+                                        "pouvez avoir accès à une aide mais ceci baisse la note.",
+                                        4695});
+    Layout summary = common::usageSummary("Utilisation des aides", "Aides utilisées dans les exercices suivants :");
+    auto page = [](int n) { return exerciseLayout(exercisePages()[static_cast<std::size_t>(n - 1)]); };
+    auto aid = [](int n) { return aidLayout(aidPages()[static_cast<std::size_t>(n - 1)]); };
+    return common::programWindows(std::move(start), page, aid, std::move(summary));
 }
 
 const quiz::AnswerKey& answerKey()
