@@ -1,6 +1,7 @@
 // How loaded windows look and behave: sizes, stacking and clicks, pictures
 // unscaled and clipped, labels that wrap and clip, tab order and the arrow keys.
 
+#include "forms/pictures.h"
 #include "forms/runtime.h"
 #include "forms/widgets.h"
 #include "missing-view/missing_view.h"
@@ -262,4 +263,20 @@ TEST(Forms, LinesAreOnePixelAndLetClicksThrough)
     EXPECT_EQ(lineWidget->width(), 181);
     EXPECT_TRUE(lineWidget->testAttribute(Qt::WA_TransparentForMouseEvents));
     EXPECT_EQ(pixel(w.form(), {50, 20}), w.form()->palette().color(QPalette::WindowText));
+}
+
+TEST(Forms, DecodedPicturesStayWithinTheirBudgetAndAreShared)
+{
+    testing_support::QuizDriver driver(missing_view::project());
+    driver.start();
+    driver.pass(std::vector<int>(16, 1), {1, 2, 3});  // every window loaded, every picture decoded at least once
+    EXPECT_LE(pictures::bytesHeld(), pictures::kBudgetBytes);
+    // One file shown in two places is one decoded image.
+    const QString v01 = QString::fromStdString(missing_view::exerciseLayout(missing_view::exercisePages()[0]).controls[5].picture);
+    EXPECT_EQ(pictures::decode(v01).cacheKey(), pictures::decode(v01).cacheKey());
+    // A picture dropped from the budget is decoded again, the same.
+    const QImage first = pictures::decode(QStringLiteral(":/missing-view/problem-01.jpg"));
+    for (int n = 2; n <= 16; ++n)
+        pictures::decode(QStringLiteral(":/missing-view/perspective-%1.jpg").arg(n, 2, 10, QLatin1Char('0')));
+    EXPECT_EQ(pictures::decode(QStringLiteral(":/missing-view/problem-01.jpg")), first);
 }

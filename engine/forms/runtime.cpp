@@ -1,5 +1,6 @@
 #include "forms/runtime.h"
 
+#include "forms/pictures.h"
 #include "forms/widgets.h"
 
 #include <QApplication>
@@ -86,16 +87,16 @@ QWidget* Window::widget() const { return widget_; }
 
 namespace {
 
-QImage decodePicture(const std::string& path, const Operation& op)
+// The picture's path once it is known to decode; empty for none.
+QString checkedPicture(const std::string& path, const Operation& op)
 {
     if (path.empty())
         return {};
-    QImageReader reader(QString::fromStdString(path));
-    QImage image = reader.read();
-    if (image.isNull())
-        throw RuntimeError(op, QStringLiteral("l'image %1 ne peut être lue (%2)")
-                                   .arg(QString::fromStdString(path), reader.errorString()));
-    return image;
+    const QString file = QString::fromStdString(path);
+    QString error;
+    if (pictures::decode(file, &error).isNull())
+        throw RuntimeError(op, QStringLiteral("l'image %1 ne peut être lue (%2)").arg(file, error));
+    return file;
 }
 
 QIcon decodeIcon(const std::string& path, const Operation& op)
@@ -132,13 +133,13 @@ void Window::load()
     const WindowRecord& w = layout_.window;
 
     // Decode first, so that a picture that does not decode leaves the window unloaded.
-    QImage background = decodePicture(w.picture, op);
+    QString background = checkedPicture(w.picture, op);
     QIcon icon = decodeIcon(w.icon, op);
-    std::vector<QImage> boxImages;
+    std::vector<QString> boxPictures;
     for (const ControlRecord& c : layout_.controls)
-        boxImages.push_back(c.kind == Kind::PictureBox
-                                ? decodePicture(c.picture, {Operation::Kind::Load, name(), QString::fromStdString(c.name)})
-                                : QImage());
+        boxPictures.push_back(c.kind == Kind::PictureBox
+                                  ? checkedPicture(c.picture, {Operation::Kind::Load, name(), QString::fromStdString(c.name)})
+                                  : QString());
 
     auto form = std::make_unique<FormWidget>(*this, std::move(background));
     Qt::WindowFlags flags = Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
@@ -171,7 +172,7 @@ void Window::load()
             widget = new QCheckBox(caption, form.get());
             break;
         case Kind::PictureBox:
-            widget = new PictureBox(boxImages[i], form.get());
+            widget = new PictureBox(boxPictures[i], form.get());
             break;
         case Kind::Label:
             widget = new Label(caption, c.alignment, c.highlight, form.get());

@@ -1,5 +1,6 @@
 #include "forms/widgets.h"
 
+#include "forms/pictures.h"
 #include "forms/runtime.h"
 
 #include <QCloseEvent>
@@ -50,7 +51,7 @@ QFont qtFont(const Font& font)
     return f;
 }
 
-FormWidget::FormWidget(Window& window, QImage background)
+FormWidget::FormWidget(Window& window, QString background)
     : window_(window), background_(std::move(background))
 {
 }
@@ -65,8 +66,8 @@ void FormWidget::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     p.fillRect(rect(), palette().color(QPalette::Window));
-    if (!background_.isNull())
-        p.drawImage(QPoint(0, 0), background_);
+    if (!background_.isEmpty())
+        p.drawImage(QPoint(0, 0), pictures::decode(background_));
 }
 
 void FormWidget::closeEvent(QCloseEvent* event)
@@ -102,7 +103,7 @@ void OptionButton::keyPressEvent(QKeyEvent* event)
     event->accept();
 }
 
-PictureBox::PictureBox(QImage image, QWidget* parent) : QFrame(parent), image_(std::move(image))
+PictureBox::PictureBox(QString picture, QWidget* parent) : QFrame(parent), picture_(std::move(picture))
 {
     setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     setAutoFillBackground(true);
@@ -112,12 +113,12 @@ PictureBox::PictureBox(QImage image, QWidget* parent) : QFrame(parent), image_(s
 void PictureBox::paintEvent(QPaintEvent* event)
 {
     QFrame::paintEvent(event);
-    if (image_.isNull())
+    if (picture_.isEmpty())
         return;
     QPainter p(this);
     const QRect inner = contentsRect();
     p.setClipRect(inner);
-    p.drawImage(inner.topLeft(), image_);
+    p.drawImage(inner.topLeft(), pictures::decode(picture_));
 }
 
 Label::Label(QString text, Alignment alignment, bool highlight, QWidget* parent)

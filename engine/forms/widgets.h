@@ -32,10 +32,10 @@ void registerBundledFonts();
 class FormWidget : public QWidget {
     Q_OBJECT
 public:
-    FormWidget(Window& window, QImage background);
+    FormWidget(Window& window, QString background);
     QWidget* control(const std::string& name) const;
     void addControl(const std::string& name, QWidget* widget) { controls_[name] = widget; }
-    const QImage& background() const { return background_; }
+    const QString& background() const { return background_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -43,7 +43,7 @@ protected:
 
 private:
     Window& window_;
-    QImage background_;
+    QString background_;  // resource path, empty for none
     std::map<std::string, QWidget*> controls_;
 };
 
@@ -63,14 +63,14 @@ protected:
 class PictureBox : public QFrame {
     Q_OBJECT
 public:
-    PictureBox(QImage image, QWidget* parent);
-    const QImage& image() const { return image_; }
+    PictureBox(QString picture, QWidget* parent);
+    const QString& picture() const { return picture_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QImage image_;
+    QString picture_;  // resource path, empty for none
 };
 
 // An opaque label: text from the top, wrapped at word boundaries, left or
