@@ -1,4 +1,4 @@
-// Every view of every part reads as the page tables describe it. Each description is written
+// Every view of every part reads as its page describes it. Each description is written
 // here as a sketch in the view's own frame (0 to 1 across its outline, y upwards) and the
 // view's visible edges must trace it and nothing else.
 
