@@ -81,11 +81,8 @@ TEST_P(ExercicesGrades, PassGivesItsResultMessage)
     driver.start();
     driver.pass(r.choices, r.aids);
     ASSERT_EQ(driver.messages.size(), 1u);
-    QString grade = QString::fromUtf8(r.grade);
-    grade.replace(QLatin1Char(','), quiz::systemDecimalSeparator());
-    EXPECT_EQ(driver.messages[0].text, QStringLiteral("Note : ") + grade + QString::fromUtf8(r.comment));
-    EXPECT_EQ(driver.messages[0].style,
-              r.comment == kBelow10 ? forms::MessageStyle::Critical : forms::MessageStyle::Information);
+    EXPECT_EQ(driver.messages[0].text, testing_support::resultText(r.grade, r.comment));
+    EXPECT_EQ(driver.messages[0].style, testing_support::resultStyle(r.comment));
 }
 
 INSTANTIATE_TEST_SUITE_P(
