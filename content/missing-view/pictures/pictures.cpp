@@ -1,7 +1,0 @@
-#include "missing-view/pictures/pictures.h"
-
-namespace missing_view {
-
-drawing::PictureSet pictures() { return {}; }
-
-}  // namespace missing_view
