@@ -4,7 +4,7 @@
 #include "missing-view/missing_view.h"
 #include "qt_printers.h"
 #include "quiz_driver.h"
-#include "result_comments.h"
+#include "grade_table.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -265,31 +265,13 @@ TEST_F(PellmoraFlow, TwoChainsGradeTwiceWithTheSameMarks)
 
 // --- The grade table, printed under French settings ---------------------
 
-struct GradeCase {
-    const char* name;
-    std::vector<int> choices;
-    std::set<int> aids;
-    const char* grade;  // as printed under French settings
-    const char* comment;
-    forms::MessageStyle style;
-};
+using testing_support::GradeRow;
 
-class PellmoraGrades : public ::testing::TestWithParam<GradeCase> {};
+class PellmoraGrades : public ::testing::TestWithParam<GradeRow> {};
 
-TEST_P(PellmoraGrades, PassGivesItsResultMessage)
-{
-    const GradeCase& c = GetParam();
-    QuizDriver driver(missing_view::project());
-    driver.start();
-    driver.pass(c.choices, c.aids);
-    ASSERT_EQ(driver.messages.size(), 1u);
-    EXPECT_EQ(driver.messages[0].text, testing_support::resultText(c.grade, c.comment));
-    EXPECT_EQ(driver.messages[0].style, c.style);
-    EXPECT_EQ(driver.messages[0].title, QStringLiteral("Résultat"));
-}
+TEST_P(PellmoraGrades, PassGivesItsResultMessage) { testing_support::expectResult(missing_view::project(), GetParam()); }
 
 namespace {
-using forms::MessageStyle;
 using testing_support::kAbove15;
 using testing_support::kBelow10;
 using testing_support::kMiddle;
@@ -302,26 +284,24 @@ std::set<int> allBut(int n)
 }
 }  // namespace
 
-void PrintTo(const GradeCase& c, std::ostream* os) { *os << c.name; }
-
 INSTANTIATE_TEST_SUITE_P(
     Table, PellmoraGrades,
     ::testing::Values(
-        GradeCase{"allRight", allRight(), {}, "20", kPerfect, MessageStyle::Information},
-        GradeCase{"aid1", allRight(), {1}, "19,25", kAbove15, MessageStyle::Information},
-        GradeCase{"aids14to16", allRight(), range(14, 16), "15,5", kAbove15, MessageStyle::Information},
-        GradeCase{"aids13to16", allRight(), range(13, 16), "14,75", kMiddle, MessageStyle::Information},
-        GradeCase{"aids1to4FractionalWhole", allRight(), range(1, 4), "17", kAbove15, MessageStyle::Information},
-        GradeCase{"only1to8", rightOn(range(1, 8)), {}, "8", kBelow10, MessageStyle::Critical},
-        GradeCase{"only9to12", rightOn(range(9, 12)), {}, "8", kBelow10, MessageStyle::Critical},
-        GradeCase{"only1to10", rightOn(range(1, 10)), {}, "12", kMiddle, MessageStyle::Information},
-        GradeCase{"nothingSelected", std::vector<int>(16, 0), {}, "0", kBelow10, MessageStyle::Critical},
-        GradeCase{"noneRightAllAids", rightOn({}), range(1, 16), "-14,25", kBelow10, MessageStyle::Critical},
-        GradeCase{"exactly15", rightOn(allBut(9)), {14, 15}, "15", kMiddle, MessageStyle::Information},
-        GradeCase{"just15Point25", rightOn(allBut(1)), range(1, 5), "15,25", kAbove15, MessageStyle::Information},
-        GradeCase{"exactly10", rightOn(range(1, 9)), {}, "10", kMiddle, MessageStyle::Information},
-        GradeCase{"just9Point75", rightOn(range(1, 10)), range(1, 3), "9,75", kBelow10, MessageStyle::Critical},
-        GradeCase{"exercise14RightWithItsAid", rightOn({14}), {14}, "-0,5", kBelow10, MessageStyle::Critical}),
+        GradeRow{"allRight", allRight(), {}, "20", kPerfect},
+        GradeRow{"aid1", allRight(), {1}, "19,25", kAbove15},
+        GradeRow{"aids14to16", allRight(), range(14, 16), "15,5", kAbove15},
+        GradeRow{"aids13to16", allRight(), range(13, 16), "14,75", kMiddle},
+        GradeRow{"aids1to4FractionalWhole", allRight(), range(1, 4), "17", kAbove15},
+        GradeRow{"only1to8", rightOn(range(1, 8)), {}, "8", kBelow10},
+        GradeRow{"only9to12", rightOn(range(9, 12)), {}, "8", kBelow10},
+        GradeRow{"only1to10", rightOn(range(1, 10)), {}, "12", kMiddle},
+        GradeRow{"nothingSelected", std::vector<int>(16, 0), {}, "0", kBelow10},
+        GradeRow{"noneRightAllAids", rightOn({}), range(1, 16), "-14,25", kBelow10},
+        GradeRow{"exactly15", rightOn(allBut(9)), {14, 15}, "15", kMiddle},
+        GradeRow{"just15Point25", rightOn(allBut(1)), range(1, 5), "15,25", kAbove15},
+        GradeRow{"exactly10", rightOn(range(1, 9)), {}, "10", kMiddle},
+        GradeRow{"just9Point75", rightOn(range(1, 10)), range(1, 3), "9,75", kBelow10},
+        GradeRow{"exercise14RightWithItsAid", rightOn({14}), {14}, "-0,5", kBelow10}),
     [](const auto& row) { return std::string(row.param.name); });
 
 // Run by ctest under French and English regional settings (see tests/CMakeLists.txt).

@@ -5,7 +5,7 @@
 #include "missing-view/missing_view.h"
 #include "qt_printers.h"
 #include "quiz_driver.h"
-#include "result_comments.h"
+#include "grade_table.h"
 #include "threaded-elements/threaded_elements.h"
 
 #include "forms/widgets.h"
@@ -62,28 +62,11 @@ using testing_support::kPerfect;
 
 }  // namespace
 
-struct GradeRow {
-    const char* name;
-    std::vector<int> choices;
-    std::set<int> aids;
-    const char* grade;  // as printed under French settings
-    const char* comment;
-};
-
-void PrintTo(const GradeRow& r, std::ostream* os) { *os << r.name; }
+using testing_support::GradeRow;
 
 class ExercicesGrades : public ::testing::TestWithParam<GradeRow> {};
 
-TEST_P(ExercicesGrades, PassGivesItsResultMessage)
-{
-    const GradeRow& r = GetParam();
-    QuizDriver driver(threaded_elements::project());
-    driver.start();
-    driver.pass(r.choices, r.aids);
-    ASSERT_EQ(driver.messages.size(), 1u);
-    EXPECT_EQ(driver.messages[0].text, testing_support::resultText(r.grade, r.comment));
-    EXPECT_EQ(driver.messages[0].style, testing_support::resultStyle(r.comment));
-}
+TEST_P(ExercicesGrades, PassGivesItsResultMessage) { testing_support::expectResult(threaded_elements::project(), GetParam()); }
 
 INSTANTIATE_TEST_SUITE_P(
     Table, ExercicesGrades,
