@@ -22,31 +22,10 @@ namespace {
 
 constexpr int kSummary = 34;
 
-// The correct option of every Pellmora page.
-std::vector<int> allRight()
-{
-    std::vector<int> choices;
-    for (const auto& entry : missing_view::answerKey())
-        choices.push_back(entry.correctOption);
-    return choices;
-}
+using testing_support::range;
 
-std::vector<int> rightOn(const std::set<int>& pages)
-{
-    std::vector<int> choices = allRight();
-    for (int n = 1; n <= 16; ++n)
-        if (!pages.count(n))
-            choices[static_cast<std::size_t>(n - 1)] = choices[static_cast<std::size_t>(n - 1)] % 3 + 1;  // a wrong one
-    return choices;
-}
-
-std::set<int> range(int from, int to)
-{
-    std::set<int> s;
-    for (int n = from; n <= to; ++n)
-        s.insert(n);
-    return s;
-}
+std::vector<int> rightOn(const std::set<int>& pages) { return testing_support::rightOn(missing_view::answerKey(), pages); }
+std::vector<int> allRight() { return rightOn(range(1, 16)); }
 
 class PellmoraFlow : public ::testing::Test {
 protected:

@@ -23,6 +23,26 @@ struct GradeRow {
 
 inline void PrintTo(const GradeRow& r, std::ostream* os) { *os << r.name; }
 
+// The correct option on the given pages of an answer key, a wrong one on the others.
+inline std::vector<int> rightOn(const quiz::AnswerKey& key, const std::set<int>& pages)
+{
+    std::vector<int> choices;
+    for (int n = 1; n <= 16; ++n) {
+        const int correct = key[static_cast<std::size_t>(n - 1)].correctOption;
+        choices.push_back(pages.count(n) ? correct : correct % 3 + 1);
+    }
+    return choices;
+}
+
+// The pages from..to.
+inline std::set<int> range(int from, int to)
+{
+    std::set<int> s;
+    for (int n = from; n <= to; ++n)
+        s.insert(n);
+    return s;
+}
+
 inline void expectResult(quiz::Project project, const GradeRow& r)
 {
     QuizDriver driver(std::move(project));

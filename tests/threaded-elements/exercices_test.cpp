@@ -23,30 +23,12 @@ using testing_support::QuizDriver;
 
 namespace {
 
-std::vector<int> correct(const quiz::Project& p)
-{
-    std::vector<int> choices;
-    for (const auto& entry : p.answerKey)
-        choices.push_back(entry.correctOption);
-    return choices;
-}
+using testing_support::range;
 
 // Right on the given exercises, a wrong option elsewhere.
 std::vector<int> rightOn(const std::set<int>& exercises)
 {
-    std::vector<int> choices = correct(threaded_elements::project());
-    for (int n = 1; n <= 16; ++n)
-        if (!exercises.count(n))
-            choices[static_cast<std::size_t>(n - 1)] = choices[static_cast<std::size_t>(n - 1)] % 3 + 1;
-    return choices;
-}
-
-std::set<int> range(int from, int to)
-{
-    std::set<int> s;
-    for (int n = from; n <= to; ++n)
-        s.insert(n);
-    return s;
+    return testing_support::rightOn(threaded_elements::answerKey(), exercises);
 }
 
 std::set<int> join(std::set<int> a, const std::set<int>& b)
