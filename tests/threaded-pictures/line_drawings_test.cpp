@@ -12,6 +12,8 @@
 #include <algorithm>
 #include <cmath>
 #include <set>
+#include <sstream>
+#include <type_traits>
 
 using namespace drawing::iso;
 namespace ld = threaded_elements::line_drawings;
@@ -357,6 +359,118 @@ INSTANTIATE_TEST_SUITE_P(Pages6To12, SideView,
                                            SideCase{"screw-side-plain", false},
                                            SideCase{"hex-screw-two-views", false}),
                          StemName());
+
+TEST_P(SideView, ChamferAtTheTipEndsInAThickEdgeAcrossTheShank)
+{
+    // Threaded or plain, the chamfer's edge is a visible edge: a thick line across the shank,
+    // crest to crest, where the chamfer's slanted lines meet the crest lines.
+    const Sheet sheet = ld::sheet(GetParam().stem);
+    const double axis = axisOf(sheet, "screw");
+    double tip = 1e9;
+    for (const Segment& s : sheet.all<Segment>("screw"))
+        if (s.line == Line::Thick && !isLevel(s) && !isUpright(s))
+            tip = std::min(tip, left(s));
+    std::set<double> chamferEnds, crests;
+    for (const Segment& s : sheet.all<Segment>("screw"))
+        if (s.line == Line::Thick && !isLevel(s) && !isUpright(s) && left(s) == tip)
+            chamferEnds.insert(right(s)), crests.insert(std::abs((s.a.x() > s.b.x() ? s.a : s.b).y() - axis));
+    ASSERT_EQ(chamferEnds.size(), 1u);  // the two slanted lines, above and below the axis, end level
+    ASSERT_EQ(crests.size(), 1u);
+    const double edge = *chamferEnds.begin(), crest = *crests.begin();
+    int edges = 0;
+    for (const Segment& s : sheet.all<Segment>("screw"))
+        edges += s.line == Line::Thick && isUpright(s) && s.a.x() == edge && std::abs(top(s) - (axis - crest)) < 1e-9 &&
+                 std::abs(bottom(s) - (axis + crest)) < 1e-9;
+    EXPECT_EQ(edges, 1);
+}
+
+// What a primitive is, every field of it, so that two drawings can be compared item by item.
+std::string describe(const Primitive& item)
+{
+    std::ostringstream out;
+    out.precision(10);
+    auto points = [&](const QPolygonF& polygon) {
+        for (QPointF p : polygon)
+            out << " " << p.x() << "," << p.y();
+    };
+    std::visit(
+        [&](const auto& p) {
+            using T = std::decay_t<decltype(p)>;
+            out << item.index() << " " << p.part;
+            if constexpr (std::is_same_v<T, Segment>)
+                out << " line " << int(p.line) << " " << p.a.x() << "," << p.a.y() << " " << p.b.x() << "," << p.b.y();
+            else if constexpr (std::is_same_v<T, Circle>)
+                out << " line " << int(p.line) << " " << p.centre.x() << "," << p.centre.y() << " r " << p.radius;
+            else if constexpr (std::is_same_v<T, Arc>)
+                out << " line " << int(p.line) << " " << p.centre.x() << "," << p.centre.y() << " r " << p.radius << " "
+                    << p.startDegrees << " " << p.spanDegrees;
+            else if constexpr (std::is_same_v<T, Polyline>) {
+                out << " line " << int(p.line) << " closed " << p.closed;
+                points(p.points);
+            } else if constexpr (std::is_same_v<T, Face>) {
+                out << " colour " << p.colour.rgba();
+                for (const QPolygonF& ring : p.rings) {
+                    out << " ring";
+                    points(ring);
+                }
+            } else if constexpr (std::is_same_v<T, Hatch>) {
+                out << " angle " << p.angleDegrees << " spacing " << p.spacing;
+                points(p.outline);
+            } else {
+                out << " " << p.text.toStdString() << " " << p.baselineCentre.x() << "," << p.baselineCentre.y() << " "
+                    << p.height;
+            }
+        },
+        item);
+    return out.str();
+}
+
+TEST(SideView, PageTwelvesScrewsDifferOnlyByTheThreadsLines)
+{
+    // The plain screw's every item stands in the threaded one, in the same order; what the
+    // threaded one adds is the thin root line on each side, from the tip to the thread's end,
+    // and the thick line across the shank, crest to crest, where the thread ends.
+    const Sheet threaded = ld::sheet("screw-side-threaded"), plain = ld::sheet("screw-side-plain");
+    EXPECT_EQ(threaded.size, plain.size);
+    std::vector<Segment> added;
+    std::size_t next = 0;
+    for (const Primitive& item : threaded.items) {
+        if (next < plain.items.size() && describe(item) == describe(plain.items[next]))
+            ++next;
+        else if (const auto* segment = std::get_if<Segment>(&item))
+            added.push_back(*segment);
+        else
+            ADD_FAILURE() << "only in the threaded screw: " << describe(item);
+    }
+    ASSERT_EQ(next, plain.items.size()) << "the plain screw's first item not in the threaded one, in order: "
+                                        << describe(plain.items[next]);
+    ASSERT_EQ(added.size(), 3u);
+    const double axis = axisOf(plain, "screw"), crest = crestOf(threaded, axis);
+    double tip = 1e9;  // the end face: the thick line farthest left
+    for (const Segment& s : plain.all<Segment>("screw"))
+        if (s.line == Line::Thick)
+            tip = std::min(tip, left(s));
+    std::set<double> roots, ends;
+    std::vector<Segment> others;
+    for (const Segment& s : added)
+        if (s.line == Line::Thin && isLevel(s)) {
+            roots.insert(s.a.y() - axis);
+            EXPECT_EQ(left(s), tip);
+            ends.insert(right(s));
+        } else {
+            others.push_back(s);
+        }
+    ASSERT_EQ(roots.size(), 2u);
+    EXPECT_EQ(*roots.begin(), -*roots.rbegin());
+    ASSERT_EQ(ends.size(), 1u);
+    ASSERT_EQ(others.size(), 1u);
+    const Segment& end = others[0];
+    EXPECT_EQ(end.line, Line::Thick);
+    EXPECT_TRUE(isUpright(end));
+    EXPECT_EQ(end.a.x(), *ends.begin());
+    EXPECT_NEAR(top(end), axis - crest, 1e-9);
+    EXPECT_NEAR(bottom(end), axis + crest, 1e-9);
+}
 
 TEST(SideView, HeadOfThePageEightScrewStandsAtTheRightEdge)
 {

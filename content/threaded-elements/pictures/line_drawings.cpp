@@ -127,10 +127,10 @@ void addScrewSide(Sheet& s, const ScrewSide& w)
             level(s, rootY, w.tip, *w.threadEnd, Line::Thin, part);
         }
     }
+    // The chamfer's edge is a visible edge, threaded or not: the thread only adds its own lines.
+    upright(s, w.tip + chamfer, w.axis - w.crest, w.axis + w.crest, Line::Thick, part);
     if (w.threadEnd)
         upright(s, *w.threadEnd, w.axis - w.crest, w.axis + w.crest, Line::Thick, part);
-    else
-        upright(s, w.tip + chamfer, w.axis - w.crest, w.axis + w.crest, Line::Thick, part);  // the chamfer's edge
     addHexHead(s, w.axis, w.bearing, w.headLength, w.headRadius, w.face, part);
     if (w.centreLine)
         level(s, w.axis, w.tip - kPast, w.bearing + w.headLength + kPast, Line::Centre, part);
@@ -275,6 +275,8 @@ Sheet hexScrewThreadDrawn()
     return s;
 }
 
+// Page 12's screw: one description, the thread switched on or off, so that the two drawings
+// differ by the thread's lines only.
 Sheet screwSide(bool threaded)
 {
     Sheet s{QSize(234, 98)};
@@ -360,8 +362,9 @@ Sheet assembly(Assembly kind)
     const double nutLeft = correct ? 60 : 40, nutRight = nutLeft + 36, nutRadius = 38;
     BoreSection nut{.axis = axis, .left = nutLeft, .right = nutRight, .outer = nutRadius, .chamfered = true,
                     .face = kGrey, .centreLine = false, .part = "nut"};
-    // The shorter screw of the wrong drawings ends just past the nut, its chamfer outside.
-    ScrewSide screw{.axis = axis, .tip = correct ? 30 : nutLeft - (crest - root) - 1, .headRadius = 38, .crest = crest,
+    // The shorter screw of the wrong drawings ends just past the nut, its chamfer outside and
+    // the chamfer's edge a few pixels clear of the nut's face.
+    ScrewSide screw{.axis = axis, .tip = correct ? 30 : nutLeft - (crest - root) - 5, .headRadius = 38, .crest = crest,
                     .root = root, .face = kGrey, .centreLine = false};
     screw.bearing = correct ? 245 : 205;
     screw.headLength = 28;

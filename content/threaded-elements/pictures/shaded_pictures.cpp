@@ -329,21 +329,23 @@ std::vector<Rendering> renderings()
     }
     // Socket head cap screw, the head at the upper left; on page 1 the box cuts off the end of its shank.
     all.push_back(capScrewPicture(1, 3, QSize(221, 180), QRectF(4, 32, 212, 145), 40, 1.5));
-    // Domed cap nut, kept within the 133 x 141 that page 5 shows.
+    // Domed cap nut, kept within the 133 x 141 that page 5 shows and below the option that
+    // stands on its top rows (down to row 31) on pages 1 and 5, its dome whole.
     {
         Model m;
         addCapNut(m, Frame{}, 1.5);
         all.push_back(make(1, 2, std::move(m), view(QVector3D(-0.5f, -0.8f, -0.55f)),
-                           lit(QSize(139, 158), kBlueGround, QRectF(6, 22, 122, 116))));
+                           lit(QSize(139, 158), kBlueGround, QRectF(6, 32, 122, 107))));
     }
-    // Socket head cap screw with a hexagon nut screwed onto the end of its shank.
+    // Socket head cap screw with a hexagon nut screwed onto the end of its shank, set to the
+    // right so that the nut's upper corner stays clear of the option that ends at column 215.
     {
         Model m;
         const Frame screw = Frame::along(QVector3D(0, 0, 0), QVector3D(-1, 0, 0), QVector3D(0, 0, 1));
         addCapScrew(m, screw, 45, 1.5);
         addHexNut(m, screw.moved(0, 0, -41), true, 1.5);
         all.push_back(make(2, 3, std::move(m), view(QVector3D(0.45f, 1.0f, -0.5f)),
-                           lit(QSize(300, 126), kBlueGround, QRectF(5, 4, 290, 116))));
+                           lit(QSize(300, 126), kBlueGround, QRectF(37, 4, 258, 116))));
     }
     // Hexagon head screw, threaded over the outer half of its shank.
     {
@@ -353,20 +355,25 @@ std::vector<Rendering> renderings()
                            lit(QSize(230, 168), kBlueGround, QRectF(4, 32, 220, 129))));
     }
     // Hexagon nut, its threaded bore in view; and the same shape with a smooth bore, darker ground.
-    all.push_back(nutPicture(2, 2, QSize(170, 159), QRectF(6, 5, 158, 148), true, kBlueGround, 1.5));
-    all.push_back(nutPicture(4, 1, QSize(170, 153), QRectF(6, 5, 158, 143), false, kDarkBlueGround, 1.5));
-    // Twist drill, side view on white: the point at the left, the plain shank at the right.
+    // Both at one scale and place, their upper corners below the option on their top rows.
+    const QRectF nutFit(6, 32, 158, 119);
+    all.push_back(nutPicture(2, 2, QSize(170, 159), nutFit, true, kBlueGround, 1.5));
+    all.push_back(nutPicture(4, 1, QSize(170, 153), nutFit, false, kDarkBlueGround, 1.5));
+    // Twist drill, side view on white: the point at the left, the plain shank at the right. The
+    // option stands across the middle of the picture's height, so the drill, a stub length, keeps
+    // to the columns at its right.
     {
         Model m;
         m.part(QStringLiteral("drill"), [&] {
             TwistDrill drill;
-            drill.radius = kRadius, drill.fluted = 52, drill.length = 84, drill.segments = kRound;
+            drill.radius = kRadius, drill.fluted = 38, drill.length = 62, drill.segments = kRound;
             addTwistDrill(m.scene, Frame::along(QVector3D(0, 0, 0), QVector3D(1, 0, 0), QVector3D(0, -1, 0)), drill, kSteel);
         });
         all.push_back(make(5, 1, std::move(m), view(QVector3D(0, 1, -0.1f)),
-                           lit(QSize(370, 54), Qt::white, QRectF(3, 4, 364, 46))));
+                           lit(QSize(370, 54), Qt::white, QRectF(233, 4, 134, 46))));
     }
-    // A bar threaded over its left two thirds, plain on the rest, side view on white.
+    // A bar threaded over its left two thirds, plain on the rest, side view on white, in the
+    // rows below the option that stands across the middle of the picture.
     {
         Model m;
         const Frame f = Frame::along(QVector3D(0, 0, 0), QVector3D(1, 0, 0), QVector3D(0, -1, 0));
@@ -379,7 +386,7 @@ std::vector<Rendering> renderings()
             addLathe(m.scene, f, end, kSteel);
         });
         all.push_back(make(7, 2, std::move(m), view(QVector3D(0, 1, -0.12f)),
-                           lit(QSize(400, 70), Qt::white, QRectF(5, 7, 386, 56))));
+                           lit(QSize(400, 70), Qt::white, QRectF(5, 39, 386, 29))));
     }
     // Page 15: the bars, the screw, the nut and the washer.
     all.push_back(zBarPicture(15, 2, QSize(150, 163), true, true));
@@ -402,7 +409,9 @@ std::vector<Rendering> renderings()
     // Page 16: two blocks joined by a hexagon head screw along world x, the head at the right,
     // cut open along the axis and seen from the front left, so that the cut faces face the eye.
     // The near block (x 0..18) takes the screw through a plain hole. All three share one scale
-    // and place the joint face at the same pixel, as the page shows them one above the other.
+    // and place the joint face at the same pixel, as the page shows them one above the other;
+    // their tops below the options that stand on their top rows (down to row 31), their bottoms
+    // inside the 117 rows that the lowest box shows.
     const double near = 18, high = 13, deep = 16, pitch = 1.5;
     const Camera joint = view(QVector3D(0.3f, 1.0f, -0.32f));
     const Frame screwAxis = Frame::along(QVector3D(float(near), 0, 0), QVector3D(1, 0, 0), QVector3D(0, 0, 1));
@@ -418,7 +427,7 @@ std::vector<Rendering> renderings()
         fasteners(m);
         Options o = lit(size, kBlueGround, {});
         o.fitBox.reset();
-        o.framing = Options::Framing{3.3, QVector3D(0, 0, 0), QPointF(175, 65)};
+        o.framing = Options::Framing{2.65, QVector3D(0, 0, 0), QPointF(175, 77)};
         all.push_back(make(16, box, std::move(m), joint, o));
     };
     jointPicture(2, QSize(300, 136), 18, {{0, kClearance}, {18, kClearance}}, [&](Model& m) {
