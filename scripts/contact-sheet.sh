@@ -4,7 +4,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh"
-cmake -S "$root" -B "$root/build/release" -G Ninja -DCMAKE_BUILD_TYPE=Release -DKORVESSA_TESTS=OFF
+cmake -S "$root" -B "$root/build/release" -G Ninja -DCMAKE_BUILD_TYPE=Release -DKORVESSA_TESTS=OFF -DKORVESSA_WERROR=ON
 cmake --build "$root/build/release" --target contact-sheet
 folder=${1:-$root/build/contact-sheet}
 rm -rf "$folder"

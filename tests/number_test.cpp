@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
+#include <string>
+
 using quiz::Number;
 
 TEST(Number, KeepsItsKindThroughArithmetic)
@@ -44,6 +47,33 @@ INSTANTIATE_TEST_SUITE_P(
                       TextCase{"fractionalWholeValue", Number::fractional(17), "17", "17"},
                       TextCase{"fractionalZero", Number::fractional(0.75) - Number::fractional(0.75), "0", "0"}),
     [](const auto& row) { return std::string(row.param.name); });
+
+// Pashto's separator is U+066B, two bytes in UTF-8: it goes in whole, as a character.
+TEST(NumberText, TakesASeparatorBeyondAscii)
+{
+    const QString arabic(QChar(0x066B));
+    EXPECT_EQ(Number::fractional(16.25).toText(arabic).toStdString(), "16\xd9\xab" "25");
+    EXPECT_EQ(Number::fractional(-0.75).toText(arabic).toStdString(), "-0\xd9\xab" "75");
+    EXPECT_EQ(Number::fractional(17).toText(arabic).toStdString(), "17");
+}
+
+// QApplication sets the C library's locale from the environment. The grade's text
+// must take neither that locale's separator nor its encoding.
+TEST(NumberText, IgnoresTheCLibraryLocale)
+{
+    const std::string saved = std::setlocale(LC_NUMERIC, nullptr);
+    int tried = 0;
+    for (const char* name : {"ps_AF.UTF-8", "fr_FR.UTF-8"}) {
+        if (!std::setlocale(LC_NUMERIC, name))
+            continue;
+        ++tried;
+        EXPECT_EQ(Number::fractional(16.25).toText(QStringLiteral(".")).toStdString(), "16.25") << name;
+        EXPECT_EQ(Number::fractional(-14.25).toText(QString(QChar(0x066B))).toStdString(), "-14\xd9\xab" "25") << name;
+    }
+    std::setlocale(LC_NUMERIC, saved.c_str());
+    if (tried == 0)
+        GTEST_SKIP() << "neither ps_AF.UTF-8 nor fr_FR.UTF-8 is installed (scripts/install-deps.sh generates them)";
+}
 
 TEST(Verdict, ThresholdsInTheirOrder)
 {

@@ -14,6 +14,8 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
+#include <clocale>
+
 using testing_support::QuizDriver;
 using quiz::aidPage;
 using quiz::exercisePage;
@@ -283,12 +285,16 @@ INSTANTIATE_TEST_SUITE_P(
         GradeRow{"exercise14RightWithItsAid", rightOn({14}), {14}, "-0,5", kBelow10}),
     [](const auto& row) { return std::string(row.param.name); });
 
-// Run by ctest under French and English regional settings (see tests/CMakeLists.txt).
+// Run by ctest under French, English and Pashto regional settings (see tests/CMakeLists.txt),
+// with the C library's locale really set to them, as QApplication does from the environment.
 TEST(RegionalSettings, TheGradeTakesTheUserDecimalSeparator)
 {
     const QByteArray expected = qgetenv("KORVESSA_EXPECTED_GRADE");
     if (expected.isEmpty())
         GTEST_SKIP() << "run with LC_ALL set and KORVESSA_EXPECTED_GRADE";
+    const QByteArray locale = qgetenv("LC_ALL");
+    ASSERT_EQ(std::string(std::setlocale(LC_NUMERIC, nullptr)), locale.toStdString())
+        << "the C library did not take " << locale.toStdString() << ": is it installed? (scripts/install-deps.sh)";
     QuizDriver driver(missing_view::project());
     driver.start();
     driver.pass(allRight(), {1});

@@ -24,6 +24,8 @@ const QString kExercise = QString::fromLatin1(common::picture_names::kExerciseIc
 const QString kAid = QString::fromLatin1(common::picture_names::kAidIcon);
 const QString kPng32 = QStringLiteral("common/program-32.png");
 const QString kPng16 = QStringLiteral("common/program-16.png");
+const QString kPng64 = QStringLiteral("common/program-64.png");
+const QString kPng128 = QStringLiteral("common/program-128.png");
 
 std::map<QString, QByteArray> drawAll()
 {
@@ -40,6 +42,19 @@ const std::map<QString, QByteArray>& files()
 }
 
 std::vector<Decoded> icon(const QString& file) { return decodeIco(files().at(file)); }
+
+QImage png(const QString& file) { return QImage::fromData(files().at(file), "png").convertToFormat(QImage::Format_ARGB32); }
+
+// The program icon at every size it is drawn: its two images, then the desktop's larger ones.
+std::vector<QImage> programImages()
+{
+    std::vector<QImage> images;
+    for (const Decoded& d : icon(kProgram))
+        images.push_back(d.image);
+    images.push_back(png(kPng64));
+    images.push_back(png(kPng128));
+    return images;
+}
 
 const QRgb kBlack = qRgb(0, 0, 0);
 const QRgb kWhite = qRgb(255, 255, 255);
@@ -114,7 +129,7 @@ TEST(SharedIcons, ThePictureSetHoldsTheThreeIconsAndTheDesktopPngs)
         names.insert(name);
         EXPECT_FALSE(bytes.isEmpty()) << name.toStdString();
     }
-    EXPECT_EQ(names, (std::set<QString>{kProgram, kExercise, kAid, kPng32, kPng16}));
+    EXPECT_EQ(names, (std::set<QString>{kProgram, kExercise, kAid, kPng32, kPng16, kPng64, kPng128}));
 }
 
 TEST(SharedIcons, DecodeWithTheirImagesSizesAndDepths)
@@ -186,16 +201,45 @@ TEST(SharedIcons, DesktopPngsAreTheProgramIconImages)
     const std::pair<QString, const QImage*> pngs[] = {{kPng32, &read[0].image}, {kPng16, &read[1].image}};
     for (const auto& [file, expected] : pngs) {
         SCOPED_TRACE(file.toStdString());
-        const QImage png = QImage::fromData(files().at(file), "png").convertToFormat(QImage::Format_ARGB32);
-        ASSERT_EQ(png.size(), expected->size());
-        for (int y = 0; y < png.height(); ++y)
-            for (int x = 0; x < png.width(); ++x) {
+        const QImage drawn = png(file);
+        ASSERT_EQ(drawn.size(), expected->size());
+        for (int y = 0; y < drawn.height(); ++y)
+            for (int x = 0; x < drawn.width(); ++x) {
                 const bool clear = transparent(*expected, x, y);
-                ASSERT_EQ(transparent(png, x, y), clear) << x << "," << y;
+                ASSERT_EQ(transparent(drawn, x, y), clear) << x << "," << y;
                 if (!clear) {
-                    ASSERT_EQ(png.pixel(x, y), expected->pixel(x, y)) << x << "," << y;
+                    ASSERT_EQ(drawn.pixel(x, y), expected->pixel(x, y)) << x << "," << y;
                 }
             }
+    }
+}
+
+// The desktop's 64 and 128 pixel icons are the 32-pixel pencil drawn again at their
+// size: seen pixel by pixel at the 32's scale they match it, yet they are not its
+// pixels enlarged into blocks.
+TEST(SharedIcons, LargeDesktopPngsAreThePencilDrawnAtTheirSize)
+{
+    const QImage small = icon(kProgram).at(0).image;
+    auto at = [](const QImage& image, int x, int y) { return transparent(image, x, y) ? 0u : image.pixel(x, y) | 0xff000000u; };
+    for (const QString& file : {kPng64, kPng128}) {
+        SCOPED_TRACE(file.toStdString());
+        const QImage big = png(file);
+        const int k = file == kPng64 ? 2 : 4;
+        ASSERT_EQ(big.size(), QSize(32 * k, 32 * k));
+        int same = 0;
+        int mixedBlocks = 0;
+        for (int y = 0; y < 32; ++y)
+            for (int x = 0; x < 32; ++x) {
+                // The big pixel that covers the middle of this small pixel.
+                same += at(big, x * k + k / 2, y * k + k / 2) == at(small, x, y);
+                bool mixed = false;
+                for (int j = 0; j < k; ++j)
+                    for (int i = 0; i < k; ++i)
+                        mixed = mixed || at(big, x * k + i, y * k + j) != at(big, x * k, y * k);
+                mixedBlocks += mixed;
+            }
+        EXPECT_GE(same, 32 * 32 * 9 / 10) << "the same pencil as the 32-pixel image";
+        EXPECT_GE(mixedBlocks, 32 * 32 / 20) << "drawn at its size, not enlarged";
     }
 }
 
@@ -203,8 +247,7 @@ TEST(SharedIcons, DesktopPngsAreTheProgramIconImages)
 // black line that closes a loop in the free corner at the lower left.
 TEST(ProgramIcon, ChequeredPencilAlongTheDiagonalAtTheEndOfALoopedLine)
 {
-    for (const Decoded& d : icon(kProgram)) {
-        const QImage& image = d.image;
+    for (const QImage& image : programImages()) {
         const int n = image.width();
         SCOPED_TRACE(testing::Message() << n << "x" << n);
         const auto used = colours(image);

@@ -74,13 +74,29 @@ struct PencilShape {
     QPainterPath line; // the looped stroke, ending at the tip
 };
 
+// The same shape at `factor` times its size, for the desktop's larger icons.
+PencilShape scaled(const PencilShape& s, double factor)
+{
+    PencilShape out = s;
+    out.tip = s.tip * factor;
+    for (double* length : {&out.length, &out.halfWidth, &out.cone, &out.lead, &out.cell, &out.ferrule, &out.eraser})
+        *length *= factor;
+    out.line = QTransform::fromScale(factor, factor).map(s.line);
+    return out;
+}
+
 QImage pencil(int size, const PencilShape& s)
 {
     QImage image = canvas(size);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing, false);
+    // The lines grow with the picture above 32 pixels; the icon's own two images
+    // keep theirs (the outline there is Qt's one-pixel cosmetic pen, width 0).
+    const double grow = size / 32.0;
+    const double stroke = size < 32 ? 1.0 : 2.0 * grow;
+    const double outline = size > 32 ? grow : 0;
 
-    p.setPen(QPen(kBlack, size >= 32 ? 2.0 : 1.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setPen(QPen(kBlack, stroke, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(Qt::NoBrush);
     p.drawPath(s.line);
 
@@ -110,7 +126,7 @@ QImage pencil(int size, const PencilShape& s)
     p.drawRect(QRectF(bodyEnd + s.ferrule, -w, s.eraser, 2 * w));
 
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(kBlack, 0));
+    p.setPen(QPen(kBlack, outline));
     p.drawPolygon(QPolygonF{QPointF(0, 0), QPointF(s.cone, -w), QPointF(s.length, -w), QPointF(s.length, w),
                             QPointF(s.cone, w)});
     return image;
@@ -140,7 +156,8 @@ QPainterPath loopedLine(QPointF from, QPointF to, double turn, double lean)
     return path;
 }
 
-std::vector<ico::Image> programIcon()
+// The shape of the 32-pixel image; the desktop's larger icons scale it.
+PencilShape pencil32()
 {
     PencilShape big;
     big.tip = QPointF(8, 7);
@@ -153,7 +170,11 @@ std::vector<ico::Image> programIcon()
     big.eraser = 2.5;
     big.line = loopedLine(QPointF(1.5, 30.5), QPointF(5.5, 15), 3.2, 0.75);
     big.line.cubicTo(QPointF(6, 12), QPointF(6.5, 9.5), big.tip);
+    return big;
+}
 
+std::vector<ico::Image> programIcon()
+{
     PencilShape small;
     small.tip = QPointF(5, 3.5);
     small.length = 12.5;
@@ -166,8 +187,12 @@ std::vector<ico::Image> programIcon()
     small.line = loopedLine(QPointF(0.5, 14.5), QPointF(3, 8), 3.5, 1.5);
     small.line.cubicTo(QPointF(3.3, 6), QPointF(3.6, 4.5), small.tip);
 
-    return {ico::quantise(pencil(32, big), 4), ico::quantise(pencil(16, small), 4)};
+    return {ico::quantise(pencil(32, pencil32()), 4), ico::quantise(pencil(16, small), 4)};
 }
+
+// The program icon for the desktop at `size` pixels (64, 128): the 32-pixel shape
+// drawn again at that size, in the same colours, not its pixels enlarged.
+ico::Image largeProgramIcon(int size) { return ico::quantise(pencil(size, scaled(pencil32(), size / 32.0)), 4); }
 
 // ---- The exercise icon: a question mark on a round badge with a black rim.
 
@@ -273,6 +298,8 @@ drawing::PictureSet pictures()
         {QString::fromLatin1(picture_names::kProgramIcon), [] { return ico::encode(programIcon()); }},
         {QStringLiteral("common/program-32.png"), [] { return ico::png(programIcon().at(0)); }},
         {QStringLiteral("common/program-16.png"), [] { return ico::png(programIcon().at(1)); }},
+        {QStringLiteral("common/program-64.png"), [] { return ico::png(largeProgramIcon(64)); }},
+        {QStringLiteral("common/program-128.png"), [] { return ico::png(largeProgramIcon(128)); }},
         {QString::fromLatin1(picture_names::kExerciseIcon), [] { return ico::encode(exerciseIcon()); }},
         {QString::fromLatin1(picture_names::kAidIcon), [] { return ico::encode(aidIcon()); }},
     };
