@@ -1,5 +1,5 @@
 // exercices on the shared engine: its grade table with whole and fractional
-// penalties, the stacking that its pages rely on, and how much of each aid text shows.
+// penalties, the stacking that its pages rely on, and every line of each aid text shown whole.
 
 #include "exercices_pages.h"
 #include "missing-view/missing_view.h"
@@ -15,8 +15,10 @@
 #include <QTextLayout>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <iostream>
+#include <limits>
 
 using exercices_testing::page;
 using testing_support::QuizDriver;
@@ -153,15 +155,16 @@ TEST_F(ExercicesPage, PageSevenAsksItsQuestionInLabel2AndItsButtonsCoverIt)
 
 namespace {
 
-// One line of a wrapped label text, in the label's pixels.
+// One line of a wrapped label text, in the label's pixels: the band of rows the layout gives
+// it, and the columns its glyphs ink when the label paints it.
 struct TextLine {
     QString text;
     int top, height;
-    int left, width;
+    int inkLeft = std::numeric_limits<int>::max(), inkRight = std::numeric_limits<int>::min();
 };
 
-// The lines of a label as it draws them: wrapped at word boundaries to its width, each
-// centred, one under the other from its top.
+// The lines of a label as its text is laid out to be drawn: wrapped at word boundaries to
+// its width, each line on a whole pixel below the one above, the font's leading between.
 std::vector<TextLine> wrappedLines(const forms::Label& label)
 {
     QTextLayout layout(label.text(), label.font());
@@ -175,20 +178,50 @@ std::vector<TextLine> wrappedLines(const forms::Label& label)
     for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
         line.setLineWidth(label.width());
         y = std::ceil(y + metrics.leading());
-        const int width = static_cast<int>(std::ceil(line.naturalTextWidth()));
         lines.push_back({label.text().mid(line.textStart(), line.textLength()).trimmed(), static_cast<int>(y),
-                         static_cast<int>(std::ceil(line.height())), (label.width() - width) / 2, width});
+                         static_cast<int>(std::ceil(line.height()))});
         y += line.height();
     }
     layout.endLayout();
     return lines;
 }
 
+// Paints the label's text as the label does, but on a label as tall as its whole text, and
+// gives each line the columns it inks. Returns the inked pixels that fall in no line's band.
+int inkLines(const forms::Label& label, std::vector<TextLine>& lines)
+{
+    forms::Label whole(label.text(), forms::Alignment::Centre, false, nullptr);
+    EXPECT_EQ(whole.textFlags(), label.textFlags());
+    whole.setFont(label.font());
+    whole.resize(label.width(), lines.back().top + lines.back().height + 20);
+    const QImage painted = whole.grab().toImage();
+    const QRgb ground = whole.palette().color(QPalette::Window).rgb();
+    int stray = 0;
+    for (int y = 0; y < painted.height(); ++y) {
+        auto line = std::find_if(lines.begin(), lines.end(),
+                                 [y](const TextLine& l) { return y >= l.top && y < l.top + l.height; });
+        for (int x = 0; x < painted.width(); ++x) {
+            if (painted.pixel(x, y) == ground)
+                continue;
+            if (line == lines.end()) {
+                ++stray;
+                continue;
+            }
+            line->inkLeft = std::min(line->inkLeft, x);
+            line->inkRight = std::max(line->inkRight, x);
+        }
+    }
+    return stray;
+}
+
 }  // namespace
 
-// How much of each aid text the student sees: the label's text laid out with its font
-// and width, cut by the label's height and by the window's lower and right edges.
-TEST(ExercicesAidTexts, EveryTextShowsAtLeastItsFirstLineWhole)
+// Every line of every aid text shows whole: its band of rows above the lower edge of what the
+// student sees of the label (the label cut by its window's client area), its ink within the
+// columns seen. The lines are those the label draws: their total height is the label's text
+// height as Qt measures it with the label's flags, and the label's own painting inks nowhere
+// else.
+TEST(ExercicesAidTexts, EveryLineOfEveryTextShowsWholeInsideItsWindow)
 {
     QuizDriver driver(threaded_elements::project());
     for (int n = 1; n <= quiz::kExercises; ++n) {
@@ -197,34 +230,29 @@ TEST(ExercicesAidTexts, EveryTextShowsAtLeastItsFirstLineWhole)
         QWidget* w = window.widget();
         const auto* label = w->findChild<forms::Label*>(QStringLiteral("Label1"));
         ASSERT_NE(label, nullptr) << n;
-        const QRect shown = label->geometry().intersected(w->rect());
-        const std::vector<TextLine> lines = wrappedLines(*label);
+        std::vector<TextLine> lines = wrappedLines(*label);
         ASSERT_FALSE(lines.empty()) << n;
-        // The same lines as the label paints.
         EXPECT_EQ(lines.back().top + lines.back().height,
                   QFontMetrics(label->font()).boundingRect(label->rect(), label->textFlags(), label->text()).height())
             << n;
+        EXPECT_EQ(inkLines(*label, lines), 0) << "aid page " << n << ": ink outside the lines laid out";
 
+        // What the student sees of the label, in the label's own pixels.
+        const QRect seen = label->geometry().intersected(w->rect()).translated(-label->pos());
         std::cout << "aid page " << n << " (window " << w->width() << " x " << w->height() << " px, label "
-                  << label->width() << " x " << label->height() << " px at " << label->x() << "), "
-                  << lines.size() << " line(s):\n";
+                  << label->width() << " x " << label->height() << " px at " << label->x() << ", seen columns "
+                  << seen.left() << "-" << seen.right() << ", rows " << seen.top() << "-" << seen.bottom() << "):\n";
         for (std::size_t i = 0; i < lines.size(); ++i) {
             const TextLine& l = lines[i];
-            const int bottomShown = shown.bottom() - label->y() + 1;  // label rows in view
-            const int rightShown = shown.right() - label->x() + 1;    // label columns in view
             std::cout << "  " << i + 1 << ". \"" << l.text.toStdString() << "\", rows " << l.top << "-"
-                      << l.top + l.height - 1 << ", columns " << l.left << "-" << l.left + l.width - 1 << ": ";
-            if (l.top + l.height <= bottomShown)
-                std::cout << "whole height";
-            else if (l.top < bottomShown)
-                std::cout << "cut at the lower edge, top " << bottomShown - l.top << " of " << l.height << " px show";
-            else
-                std::cout << "below the lower edge, not seen";
-            if (l.left + l.width > rightShown)
-                std::cout << "; its last " << l.left + l.width - rightShown << " px beyond the right edge";
-            std::cout << "\n";
+                      << l.top + l.height - 1 << ", ink columns " << l.inkLeft << "-" << l.inkRight << ": "
+                      << seen.bottom() - (l.top + l.height - 1) << " px to spare below, "
+                      << std::min(l.inkLeft - seen.left(), seen.right() - l.inkRight) << " at the nearer side\n";
+            ASSERT_LE(l.inkLeft, l.inkRight) << "aid page " << n << ", line " << i + 1 << " inks nothing";
+            EXPECT_LE(l.top + l.height - 1, seen.bottom())
+                << "aid page " << n << ", line " << i + 1 << " cut at the bottom";
+            EXPECT_GE(l.inkLeft, seen.left()) << "aid page " << n << ", line " << i + 1 << " cut at the left";
+            EXPECT_LE(l.inkRight, seen.right()) << "aid page " << n << ", line " << i + 1 << " cut at the right";
         }
-        EXPECT_LE(lines[0].top + lines[0].height, shown.height()) << "aid page " << n << ": first line cut";
-        EXPECT_LE(lines[0].left + lines[0].width, shown.width()) << "aid page " << n << ": first line cut";
     }
 }

@@ -5,6 +5,7 @@
 #include "threaded-elements/picture_names.h"
 #include "threaded-elements/pictures/line_drawings.h"
 #include "threaded-elements/pictures/pictures.h"
+#include "sheet_geometry.h"
 
 #include <QImage>
 #include <gtest/gtest.h>
@@ -16,70 +17,10 @@
 #include <type_traits>
 
 using namespace drawing::iso;
+using namespace sheet_geometry;
 namespace ld = threaded_elements::line_drawings;
 
 namespace {
-
-bool isLevel(const Segment& s) { return s.a.y() == s.b.y() && s.a.x() != s.b.x(); }
-bool isUpright(const Segment& s) { return s.a.x() == s.b.x() && s.a.y() != s.b.y(); }
-double left(const Segment& s) { return std::min(s.a.x(), s.b.x()); }
-double right(const Segment& s) { return std::max(s.a.x(), s.b.x()); }
-double top(const Segment& s) { return std::min(s.a.y(), s.b.y()); }
-double bottom(const Segment& s) { return std::max(s.a.y(), s.b.y()); }
-
-// The y of the horizontal centre line of a part.
-double axisOf(const Sheet& sheet, const std::string& part)
-{
-    for (const Segment& s : sheet.all<Segment>(part))
-        if (s.line == Line::Centre && isLevel(s))
-            return s.a.y();
-    ADD_FAILURE() << "no axis for " << part;
-    return 0;
-}
-
-// The distances from the axis of a part's lines along it, of one line type, optionally
-// only those that overlap [from, to] in x.
-std::set<double> radii(const Sheet& sheet, const std::string& part, Line line, double axis, double from = -1e9,
-                       double to = 1e9)
-{
-    std::set<double> found;
-    for (const Segment& s : sheet.all<Segment>(part))
-        if (s.line == line && isLevel(s) && right(s) > from && left(s) < to)
-            found.insert(std::abs(s.a.y() - axis));
-    return found;
-}
-
-// A screw's crest: its thick lines nearest the axis along the middle of its root line (the
-// head's face edges may lie nearer the axis, but not over the shank).
-double crestOf(const Sheet& sheet, double axis)
-{
-    double from = 1e9, to = -1e9;
-    for (const Segment& s : sheet.all<Segment>("screw"))
-        if (s.line == Line::Thin && isLevel(s))
-            from = std::min(from, left(s)), to = std::max(to, right(s));
-    const double middle = (from + to) / 2;
-    const std::set<double> found = radii(sheet, "screw", Line::Thick, axis, middle, middle + 1);
-    EXPECT_FALSE(found.empty());
-    return found.empty() ? 0 : *found.begin();
-}
-
-// The radius where a part's hatching stops nearest the axis.
-double hatchInner(const Sheet& sheet, const std::string& part, double axis)
-{
-    double inner = 1e9;
-    for (const Hatch& h : sheet.all<Hatch>(part))
-        for (QPointF p : h.outline)
-            inner = std::min(inner, std::abs(p.y() - axis));
-    return inner;
-}
-
-QRectF hatchBox(const Sheet& sheet, const std::string& part)
-{
-    QRectF box;
-    for (const Hatch& h : sheet.all<Hatch>(part))
-        box = box.isNull() ? h.outline.boundingRect() : box.united(h.outline.boundingRect());
-    return box;
-}
 
 // Test names from file stems: "nut-end" gives nut_end.
 struct StemName {

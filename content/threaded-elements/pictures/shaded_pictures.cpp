@@ -37,18 +37,30 @@ constexpr double kThreadDepth = 0.6134;  // per unit of pitch, on the radius
 
 double minorRadius(double pitch) { return kRadius - kThreadDepth * pitch; }
 
-// A scene split into named parts as it is built.
+// A scene split into named parts as it is built, with the features that tell them apart.
 struct Model {
     Scene scene;
     std::vector<Part> parts;
+    std::vector<Part> features;
 
-    void part(const QString& name, const std::function<void()>& build)
+    void part(const QString& name, const std::function<void()>& build) { add(parts, name, build); }
+    void feature(const QString& name, const std::function<void()>& build) { add(features, name, build); }
+
+private:
+    void add(std::vector<Part>& to, const QString& name, const std::function<void()>& build)
     {
         const std::size_t first = scene.triangles.size();
         build();
-        parts.push_back({name, first, scene.triangles.size()});
+        to.push_back({name, first, scene.triangles.size()});
     }
 };
+
+// A thread, named by the way it faces: out on a shank, in from a bore.
+void addThread(Model& m, const Frame& f, const Thread& t, QColor colour)
+{
+    m.feature(t.inward ? QStringLiteral("internal thread") : QStringLiteral("external thread"),
+              [&] { drawing::shaded::addThread(m.scene, f, t, colour); });
+}
 
 // ---- screws --------------------------------------------------------------------------
 
@@ -59,13 +71,14 @@ struct Shank {
     double tip = -40, top = 0, threadTop = -1;
 };
 
-void addShank(Scene& s, const Frame& f, const Shank& k)
+void addShank(Model& m, const Frame& f, const Shank& k)
 {
+    Scene& s = m.scene;
     const double minor = minorRadius(k.pitch);
     const double tipRadius = minor - 0.15 * k.pitch;
     Thread t{k.tip, k.threadTop, ThreadProfile{k.pitch, kRadius, minor}, ThreadEnd{tipRadius, 1.0},
              ThreadEnd{kRadius, 0.5}, kRound, false};
-    addThread(s, f, t, kSteel);
+    addThread(m, f, t, kSteel);
     if (k.threadTop < k.top) {
         Lathe plain;
         plain.profile = {{kRadius, k.threadTop}, {kRadius, k.top}};
@@ -105,11 +118,14 @@ void addCapScrew(Model& m, const Frame& f, double length, double pitch)
             bottom.push_back(f.map(p, socketFloor));
         }
         addFace(m.scene, g.row(4), {mouth}, f.z, kSteel, false);
-        addWalls(m.scene, f, socket, socketFloor, 10, kSteel, true);
-        // The socket is drilled before it is broached: its floor is the drill's 118-degree cone.
-        addConeBottom(m.scene, bottom, f.map(0, 0, socketFloor - socketCorner * std::tan(radians(31))), f.z, kSteel);
+        m.feature(QStringLiteral("hexagon socket"), [&] {
+            addWalls(m.scene, f, socket, socketFloor, 10, kSteel, true);
+            // The socket is drilled before it is broached: its floor is the drill's 118-degree cone.
+            addConeBottom(m.scene, bottom, f.map(0, 0, socketFloor - socketCorner * std::tan(radians(31))), f.z,
+                          kSteel);
+        });
     });
-    m.part(QStringLiteral("shank"), [&] { addShank(m.scene, f, Shank{pitch, -length, 0, -1.2}); });
+    m.part(QStringLiteral("shank"), [&] { addShank(m, f, Shank{pitch, -length, 0, -1.2}); });
 }
 
 // Hexagon head screw (ISO 4014 M10: 16 across flats, head 6.4 high), threaded over `threaded`
@@ -125,19 +141,20 @@ void addHexScrew(Model& m, const Frame& f, double length, double threaded, doubl
         addFace(m.scene, g.row(0), {ring(f, kRadius, 0, kRound)}, -f.z, kSteel, false);
     });
     m.part(QStringLiteral("shank"),
-           [&] { addShank(m.scene, f, Shank{pitch, -length, 0, -length + threaded}); });
+           [&] { addShank(m, f, Shank{pitch, -length, 0, -length + threaded}); });
 }
 
 // ---- nuts and washers ----------------------------------------------------------------
 
 // A bore through z0..z1: threaded (an internal helix) or smooth, countersunk at both mouths.
-void addBore(Scene& s, const Frame& f, double z0, double z1, double pitch, bool threaded, double mouth, QColor colour)
+void addBore(Model& m, const Frame& f, double z0, double z1, double pitch, bool threaded, double mouth, QColor colour)
 {
+    Scene& s = m.scene;
     const double minor = minorRadius(pitch);
     if (threaded) {
         Thread t{z0, z1, ThreadProfile{pitch, kRadius, minor}, ThreadEnd{mouth, 1.7}, ThreadEnd{mouth, 1.7},
                  kRound, true};
-        addThread(s, f, t, colour);
+        addThread(m, f, t, colour);
     } else {
         const double sink = (mouth - minor) / 1.7;
         Lathe bore;
@@ -160,7 +177,7 @@ void addHexNut(Model& m, const Frame& f, bool threaded, double pitch)
         const double mouth = 5.6;
         addFace(m.scene, g.row(3), {ring(f, mouth, 8.4, kRound)}, f.z, kSteel, false);
         addFace(m.scene, g.row(0), {ring(f, mouth, 0, kRound)}, -f.z, kSteel, false);
-        addBore(m.scene, f, 0, 8.4, pitch, threaded, mouth, kSteel);
+        addBore(m, f, 0, 8.4, pitch, threaded, mouth, kSteel);
     });
 }
 
@@ -187,7 +204,7 @@ void addCapNut(Model& m, const Frame& f, double pitch)
         // The thread stops short of the dome, closed by the cone of its drill.
         Thread t{0, 7.5, ThreadProfile{pitch, kRadius, minorRadius(pitch)}, ThreadEnd{mouth, 1.7},
                  ThreadEnd{minorRadius(pitch) - 0.2, 1.0}, kRound, true};
-        addThread(m.scene, f, t, kSteel);
+        addThread(m, f, t, kSteel);
         addConeBottom(m.scene, ring(f, minorRadius(pitch) - 0.2, 7.5, kRound), f.map(0, 0, 9.5), -f.z, kSteel);
     });
 }
@@ -263,7 +280,8 @@ QString fileOf(int page, int box) { return QString::fromStdString(picture_names:
 
 Rendering make(int page, int box, Model&& m, Camera camera, Options options)
 {
-    return Rendering{fileOf(page, box), std::move(m.scene), camera, options, std::move(m.parts), {}};
+    return Rendering{fileOf(page, box), std::move(m.scene), camera, options, std::move(m.parts),
+                     std::move(m.features), {}};
 }
 
 Rendering capScrewPicture(int page, int box, QSize size, QRectF fit, double length, double pitch)
@@ -317,7 +335,7 @@ std::vector<Rendering> renderings()
             addLathe(m.scene, f, tip, kSteel);
             Thread t{plainTo, 90, ThreadProfile{pitch, kRadius, minorRadius(pitch)}, ThreadEnd{point, 1.0},
                      ThreadEnd{point, 1.0}, kRound, false};
-            addThread(m.scene, f, t, kSteel);
+            addThread(m, f, t, kSteel);
             addFace(m.scene, ring(f, point, 90, kRound), {}, f.z, kSteel, false);  // far beyond the frame
         });
         Options o = lit(QSize(365, 137), Qt::white, {});
@@ -379,7 +397,7 @@ std::vector<Rendering> renderings()
         const Frame f = Frame::along(QVector3D(0, 0, 0), QVector3D(1, 0, 0), QVector3D(0, -1, 0));
         const double length = 78, pitch = 1.5;
         m.part(QStringLiteral("bar"), [&] {
-            addShank(m.scene, f, Shank{pitch, 0, length - 0.8, length * 2 / 3});
+            addShank(m, f, Shank{pitch, 0, length - 0.8, length * 2 / 3});
             Lathe end;
             end.profile = {{kRadius, length - 0.8}, {kRadius - 0.8, length}, {0, length}};
             end.segments = kRound;

@@ -27,6 +27,9 @@ struct Rendering {
     drawing::shaded::Camera camera;
     drawing::shaded::Options options;  // options.size is the image's exact size
     std::vector<Part> parts;
+    // What tells one fixing from another, each within one of the parts: its "external thread"
+    // or "internal thread", a cap screw's "hexagon socket".
+    std::vector<Part> features;
     QRectF frame;  // a thin frame drawn round this rectangle, the picture white outside it; empty: none
 };
 
