@@ -225,6 +225,9 @@ void Window::show()
     if (!loaded())
         load();
     runtime_.check({Operation::Kind::Show, name(), {}});
+    // A window the student minimised comes back: Show never leaves a window iconic.
+    if (widget_->windowState() & Qt::WindowMinimized)
+        widget_->setWindowState(widget_->windowState() & ~Qt::WindowMinimized);
     widget_->show();
     // Show brings a window already on screen to the front, where the platform can
     // (the headless platform of the tests cannot, and says so at every call).

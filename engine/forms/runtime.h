@@ -74,7 +74,7 @@ public:
     Window(const Window&) = delete;
     Window& operator=(const Window&) = delete;
 
-    void show();  // modeless, no owner
+    void show();  // modeless, no owner; a minimised window comes back restored and in front
     void hide();
     Control control(std::string_view name);  // loads the window first if needed; no status
 
