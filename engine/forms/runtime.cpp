@@ -210,14 +210,40 @@ void Window::load()
     if (!focusable.empty())
         focusable.front().second->setFocus(Qt::OtherFocusReason);
 
-    // Centred on the screen each time the window is loaded, not each time it is shown.
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        form->move(area.x() + (area.width() - form->width()) / 2, area.y() + (area.height() - form->height()) / 2);
-    }
-
     widget_ = form.release();
     runtime_.connectHandlers(*this);
+
+    // Centred on the screen each time the window is loaded, not each time it is shown. The frame
+    // is known only once the window manager has framed the window: until then the window stands
+    // where the frame last seen around a window of its style would be centred.
+    const QMargins frame = w.border == Border::FixedToolWindow ? runtime_.toolFrame_ : runtime_.dialogFrame_;
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        const QSize outer = widget_->size().grownBy(frame);
+        widget_->move(area.x() + (area.width() - outer.width()) / 2, area.y() + (area.height() - outer.height()) / 2);
+    }
+    centrePending_ = true;
+}
+
+void Window::centreWhenFramed(const FormWidget* from)
+{
+    if (!centrePending_ || from != widget_ || !widget_->isVisible())
+        return;
+    const QRect frame = widget_->frameGeometry();
+    const QRect client = widget_->geometry();
+    if (frame == client)
+        return;  // not framed yet
+    centrePending_ = false;
+    const QMargins margins(client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
+                           frame.bottom() - client.bottom());
+    (layout_.window.border == Border::FixedToolWindow ? runtime_.toolFrame_ : runtime_.dialogFrame_) = margins;
+    const QScreen* screen = widget_->screen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    const QPoint centred(area.x() + (area.width() - frame.width()) / 2, area.y() + (area.height() - frame.height()) / 2);
+    if (frame.topLeft() != centred)
+        widget_->move(centred);  // a window's position is that of its frame
 }
 
 void Window::show()
