@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
@@ -31,16 +32,23 @@ struct Box {
 enum class Dismiss { Return, CloseBox };
 
 // The program's own run: the event loop from QApplication::exec(), `act` once it runs. Every box
-// that comes up is recorded, then dismissed. A loop that does not end fails instead of hanging.
+// that comes up is minimised, must come back by itself, and is then recorded and dismissed. A loop
+// that does not end fails instead of hanging.
 int runProgram(QuizDriver& driver, Dismiss dismiss, const std::function<void()>& act, std::vector<Box>& boxes)
 {
     driver.runtime().messageBoxHook = nullptr;
     driver.runtime().endHook = nullptr;
     QTimer watch;
+    QPointer<QMessageBox> minimised;
     QObject::connect(&watch, &QTimer::timeout, [&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box || !box->isVisible())
+        if (!box || !box->isVisible() || box->isMinimized())
             return;
+        if (minimised != box) {  // each box is first minimised, as a window manager lets the student do
+            minimised = box;
+            box->showMinimized();
+            return;
+        }
         const bool pageBefore = driver.visible(2);
         driver.click(1, "Command1");
         boxes.push_back({box->windowTitle(), box->text(), box->icon(), box->windowModality(),

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -119,6 +120,21 @@ QIcon decodeIcon(const std::string& path, const Operation& op)
     if (icon.isNull())
         throw RuntimeError(op, QStringLiteral("l'icône %1 ne peut être lue (%2)").arg(file, reader.errorString()));
     return icon;
+}
+
+// Shows a window restored and in front. A window manager may offer a minimise button whatever a
+// window asks for (openbox and KWin do; Mutter honours the Motif hints), so a window the student
+// minimised is never left iconic. Raising and activating is left out where the platform cannot
+// do it (the headless platform of the tests, which says so at every call).
+void bringToFront(QWidget* w)
+{
+    if (w->windowState() & Qt::WindowMinimized)
+        w->setWindowState(w->windowState() & ~Qt::WindowMinimized);
+    w->show();
+    if (QGuiApplication::platformName() != QLatin1String("offscreen")) {
+        w->raise();
+        w->activateWindow();
+    }
 }
 
 bool takesFocus(Kind kind) { return kind != Kind::Label && kind != Kind::Line; }
@@ -251,16 +267,7 @@ void Window::show()
     if (!loaded())
         load();
     runtime_.check({Operation::Kind::Show, name(), {}});
-    // A window the student minimised comes back: Show never leaves a window iconic.
-    if (widget_->windowState() & Qt::WindowMinimized)
-        widget_->setWindowState(widget_->windowState() & ~Qt::WindowMinimized);
-    widget_->show();
-    // Show brings a window already on screen to the front, where the platform can
-    // (the headless platform of the tests cannot, and says so at every call).
-    if (QGuiApplication::platformName() != QLatin1String("offscreen")) {
-        widget_->raise();
-        widget_->activateWindow();
-    }
+    bringToFront(widget_);
 }
 
 void Window::hide()
@@ -412,6 +419,13 @@ void Runtime::messageBox(const QString& text, MessageStyle style, const QString&
         else if (next.left() - gap - box.width() >= area.left())
             box.move(next.left() - gap - box.width(), y);
     }
+    // While the box is up nothing else of the program takes input: minimised, it would leave the
+    // student with a program that answers nothing, so it comes straight back.
+    box.winId();
+    QObject::connect(box.windowHandle(), &QWindow::windowStateChanged, &box, [&box](Qt::WindowState state) {
+        if (state == Qt::WindowMinimized)
+            QMetaObject::invokeMethod(&box, [&box] { bringToFront(&box); }, Qt::QueuedConnection);
+    });
     box.exec();
 }
 
