@@ -106,23 +106,20 @@ public:
             why_ = "no temporary folder";
             return;
         }
-        dir_ = dir;
-        const std::string ready = dir_ + "/ready";
+        const std::string ready = std::string(dir) + "/ready";
         openbox_ = spawn({"openbox", "--startup", "touch " + ready}, display_);
         struct stat st {};
         for (int i = 0; i < 1000 && stat(ready.c_str(), &st) != 0; ++i)
             usleep(10000);
         if (stat(ready.c_str(), &st) != 0)
             why_ = "openbox did not start";
+        unlink(ready.c_str());
+        rmdir(dir);
     }
     ~XSession()
     {
         stop(openbox_);
         stop(xvfb_);
-        if (!dir_.empty()) {
-            unlink((dir_ + "/ready").c_str());
-            rmdir(dir_.c_str());
-        }
     }
     XSession(const XSession&) = delete;
     XSession& operator=(const XSession&) = delete;
@@ -133,7 +130,7 @@ public:
 
 private:
     pid_t xvfb_ = -1, openbox_ = -1;
-    std::string display_, dir_, why_;
+    std::string display_, why_;
 };
 
 std::string unavailable;  // why the tests cannot run here; empty when they can
