@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev libgtest-dev libjpeg-dev
   fonts-comic-neue fonts-liberation2
-  xvfb xauth x11-utils xdotool imagemagick
+  xvfb xauth x11-utils xdotool imagemagick openbox
 )
 # The regional settings the tests print the grade under: a decimal comma, a decimal
 # point, and a separator beyond ASCII (U+066B).

@@ -186,6 +186,43 @@ TEST_F(PellmoraFlow, ClosingTheStartWindowEndsTheProgram)
     EXPECT_TRUE(driver.messages.empty());
 }
 
+// A window manager may offer a minimise button whatever the windows ask for: a window the
+// student minimised must not stay iconic when the program shows it again.
+TEST_F(PellmoraFlow, AMinimisedWindowComesBackWhenShown)
+{
+    auto minimised = [this](int n) { return driver.runtime().ensure(n).widget()->isMinimized(); };
+    driver.click(1, "Command1");
+    driver.click(2, "Command1");
+    driver.runtime().ensure(3).widget()->showMinimized();
+    driver.click(1, "Command1");  // marks cleared
+    driver.click(2, "Command1");  // aid page 1 asked for again
+    EXPECT_FALSE(minimised(3));
+    EXPECT_TRUE(driver.visible(3));
+    EXPECT_EQ(driver.ticked(), std::set<int>{1});
+
+    driver.runtime().ensure(2).widget()->showMinimized();
+    driver.click(1, "Command1");  // "Débuter" shows page 1 again
+    EXPECT_FALSE(minimised(2));
+    EXPECT_TRUE(driver.visible(2));
+
+    // The summary minimised while the result is up, then hidden by the grader, comes back
+    // restored at the next grading.
+    std::vector<bool> summaryMinimised;
+    auto record = driver.runtime().messageBoxHook;
+    driver.runtime().messageBoxHook = [&](const QString& text, forms::MessageStyle style, const QString& title) {
+        QWidget* summary = driver.runtime().ensure(kSummary).widget();
+        summaryMinimised.push_back(summary->isMinimized());
+        summary->showMinimized();
+        record(text, style, title);
+    };
+    driver.pass(allRight());
+    driver.pass(allRight());
+    ASSERT_EQ(driver.messages.size(), 2u);
+    EXPECT_EQ(summaryMinimised, (std::vector<bool>{false, false}));
+    EXPECT_TRUE(driver.messages[1].summaryShown);
+    EXPECT_FALSE(driver.visible(kSummary));
+}
+
 TEST_F(PellmoraFlow, TheGraderShowsTheSummaryWithTheResultThenHidesIt)
 {
     driver.pass(allRight(), {3, 7});

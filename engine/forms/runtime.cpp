@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -121,6 +122,21 @@ QIcon decodeIcon(const std::string& path, const Operation& op)
     return icon;
 }
 
+// Shows a window restored and in front. A window manager may offer a minimise button whatever a
+// window asks for (openbox and KWin do; Mutter honours the Motif hints), so a window the student
+// minimised is never left iconic. Raising and activating is left out where the platform cannot
+// do it (the headless platform of the tests, which says so at every call).
+void bringToFront(QWidget* w)
+{
+    if (w->windowState() & Qt::WindowMinimized)
+        w->setWindowState(w->windowState() & ~Qt::WindowMinimized);
+    w->show();
+    if (QGuiApplication::platformName() != QLatin1String("offscreen")) {
+        w->raise();
+        w->activateWindow();
+    }
+}
+
 bool takesFocus(Kind kind) { return kind != Kind::Label && kind != Kind::Line; }
 bool lowerLayer(Kind kind) { return kind == Kind::Label || kind == Kind::Line; }
 
@@ -210,14 +226,40 @@ void Window::load()
     if (!focusable.empty())
         focusable.front().second->setFocus(Qt::OtherFocusReason);
 
-    // Centred on the screen each time the window is loaded, not each time it is shown.
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        form->move(area.x() + (area.width() - form->width()) / 2, area.y() + (area.height() - form->height()) / 2);
-    }
-
     widget_ = form.release();
     runtime_.connectHandlers(*this);
+
+    // Centred on the screen each time the window is loaded, not each time it is shown. The frame
+    // is known only once the window manager has framed the window: until then the window stands
+    // where the frame last seen around a window of its style would be centred.
+    const QMargins frame = w.border == Border::FixedToolWindow ? runtime_.toolFrame_ : runtime_.dialogFrame_;
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        const QSize outer = widget_->size().grownBy(frame);
+        widget_->move(area.x() + (area.width() - outer.width()) / 2, area.y() + (area.height() - outer.height()) / 2);
+    }
+    centrePending_ = true;
+}
+
+void Window::centreWhenFramed(const FormWidget* from)
+{
+    if (!centrePending_ || from != widget_ || !widget_->isVisible())
+        return;
+    const QRect frame = widget_->frameGeometry();
+    const QRect client = widget_->geometry();
+    if (frame == client)
+        return;  // not framed yet
+    centrePending_ = false;
+    const QMargins margins(client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
+                           frame.bottom() - client.bottom());
+    (layout_.window.border == Border::FixedToolWindow ? runtime_.toolFrame_ : runtime_.dialogFrame_) = margins;
+    const QScreen* screen = widget_->screen();
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    const QPoint centred(area.x() + (area.width() - frame.width()) / 2, area.y() + (area.height() - frame.height()) / 2);
+    if (frame.topLeft() != centred)
+        widget_->move(centred);  // a window's position is that of its frame
 }
 
 void Window::show()
@@ -225,13 +267,7 @@ void Window::show()
     if (!loaded())
         load();
     runtime_.check({Operation::Kind::Show, name(), {}});
-    widget_->show();
-    // Show brings a window already on screen to the front, where the platform can
-    // (the headless platform of the tests cannot, and says so at every call).
-    if (QGuiApplication::platformName() != QLatin1String("offscreen")) {
-        widget_->raise();
-        widget_->activateWindow();
-    }
+    bringToFront(widget_);
 }
 
 void Window::hide()
@@ -383,6 +419,13 @@ void Runtime::messageBox(const QString& text, MessageStyle style, const QString&
         else if (next.left() - gap - box.width() >= area.left())
             box.move(next.left() - gap - box.width(), y);
     }
+    // While the box is up nothing else of the program takes input: minimised, it would leave the
+    // student with a program that answers nothing, so it comes straight back.
+    box.winId();
+    QObject::connect(box.windowHandle(), &QWindow::windowStateChanged, &box, [&box](Qt::WindowState state) {
+        if (state == Qt::WindowMinimized)
+            QMetaObject::invokeMethod(&box, [&box] { bringToFront(&box); }, Qt::QueuedConnection);
+    });
     box.exec();
 }
 

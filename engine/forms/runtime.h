@@ -5,6 +5,7 @@
 
 #include "forms/layout.h"
 
+#include <QMargins>
 #include <QPointer>
 #include <QString>
 
@@ -74,7 +75,7 @@ public:
     Window(const Window&) = delete;
     Window& operator=(const Window&) = delete;
 
-    void show();  // modeless, no owner
+    void show();  // modeless, no owner; a minimised window comes back restored and in front
     void hide();
     Control control(std::string_view name);  // loads the window first if needed; no status
 
@@ -89,11 +90,14 @@ private:
     friend class FormWidget;
     void load();
     void closeRequested(const FormWidget* from, bool& accept);
+    // Centres the whole window, frame included, once the window manager has framed it.
+    void centreWhenFramed(const FormWidget* from);
 
     Runtime& runtime_;
     int number_;
     const Layout& layout_;
     FormWidget* widget_ = nullptr;  // owned; deleted on unload
+    bool centrePending_ = false;    // loaded, not yet centred by its frame
 };
 
 // Everything the handlers reach: the 34 windows of one program.
@@ -151,6 +155,9 @@ private:
     QString programName_;
     std::vector<std::unique_ptr<Window>> slots_;  // index n-1; Form1's is the runtime's own
     std::vector<Wiring> wiring_;
+    // The frame last seen around a window of each border style, so that the next window of
+    // that style is placed centred before it is framed; empty until one has been framed.
+    QMargins dialogFrame_, toolFrame_;
     bool ended_ = false;
     int exitStatus_ = 0;
 };

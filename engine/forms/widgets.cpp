@@ -80,6 +80,18 @@ void FormWidget::closeEvent(QCloseEvent* event)
         event->ignore();
 }
 
+void FormWidget::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    window_.centreWhenFramed(this);
+}
+
+void FormWidget::moveEvent(QMoveEvent* event)
+{
+    QWidget::moveEvent(event);
+    window_.centreWhenFramed(this);
+}
+
 void OptionButton::keyPressEvent(QKeyEvent* event)
 {
     int step = 0;

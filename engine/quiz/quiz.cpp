@@ -3,15 +3,96 @@
 #include "forms/widgets.h"
 
 #include <QApplication>
+#include <QByteArray>
 #include <QPalette>
 #include <QStyle>
 #include <QStyleFactory>
+
+#include <cstdio>
+#include <cstdlib>
+#include <mutex>
+#include <optional>
+#include <vector>
 
 namespace quiz {
 
 namespace {
 std::string checkBox(int n) { return "Check" + std::to_string(n); }
 std::string option(int n) { return "Option" + std::to_string(n); }
+
+// Without a display that answers, Qt's start-up ends in an abort, after advice to reinstall.
+// While the application object is being made, Qt's messages are held back: a fatal one is
+// replaced by one line naming the display that was tried, and the program ends with status 1;
+// on success the held messages go out as usual.
+class StartupWatch {
+public:
+    explicit StartupWatch(const QString& program)
+    {
+        program_ = program;
+        previous_ = qInstallMessageHandler(&StartupWatch::handle);
+    }
+    ~StartupWatch()
+    {
+        qInstallMessageHandler(previous_);
+        std::vector<Held> held;
+        {
+            std::lock_guard lock(mutex_);
+            held.swap(held_);
+        }
+        for (const Held& m : held) {
+            const QMessageLogContext context(m.file.isEmpty() ? nullptr : m.file.constData(), m.line,
+                                             m.function.isEmpty() ? nullptr : m.function.constData(),
+                                             m.category.isEmpty() ? nullptr : m.category.constData());
+            qt_message_output(m.type, context, m.text);
+        }
+    }
+    StartupWatch(const StartupWatch&) = delete;
+    StartupWatch& operator=(const StartupWatch&) = delete;
+
+private:
+    struct Held {
+        QtMsgType type;
+        QByteArray file, function, category;
+        int line;
+        QString text;
+    };
+
+    static void handle(QtMsgType type, const QMessageLogContext& context, const QString& text)
+    {
+        if (type != QtFatalMsg) {
+            std::lock_guard lock(mutex_);
+            held_.push_back({type, context.file, context.function, context.category, context.line, text});
+            return;
+        }
+        std::fprintf(stderr, "%s\n", noDisplay().toLocal8Bit().constData());
+        std::fflush(nullptr);
+        std::_Exit(1);  // nothing is up yet that needs closing
+    }
+
+    static QString noDisplay()
+    {
+        const QString x = qEnvironmentVariable("DISPLAY");
+        const QString wayland = qEnvironmentVariable("WAYLAND_DISPLAY");
+        const QString platform = qEnvironmentVariable("QT_QPA_PLATFORM");
+        QString tried;
+        if (!wayland.isEmpty())
+            tried = QStringLiteral("l'affichage Wayland « %1 »").arg(wayland);
+        if (!x.isEmpty())
+            tried += (tried.isEmpty() ? QString() : QStringLiteral(" ni ")) + QStringLiteral("l'affichage X « %1 »").arg(x);
+        QString line = tried.isEmpty()
+            ? QStringLiteral("%1 : aucun affichage à ouvrir (ni DISPLAY ni WAYLAND_DISPLAY n'est défini)").arg(program_)
+            : QStringLiteral("%1 : impossible d'ouvrir %2").arg(program_, tried);
+        if (!platform.isEmpty())
+            line += QStringLiteral(" avec la plateforme « %1 »").arg(platform);
+        return line + QStringLiteral(" ; le programme s'arrête.");
+    }
+
+    static inline QString program_;
+    static inline QtMessageHandler previous_ = nullptr;
+    static inline std::mutex mutex_;
+    static inline std::vector<Held> held_;
+};
+
 }  // namespace
 
 Verdict verdict(Number grade)
@@ -114,7 +195,9 @@ void prepareApplication()
 
 int runProgram(const Project& project, int argc, char** argv)
 {
+    std::optional<StartupWatch> watch(std::in_place, project.name);
     QApplication app(argc, argv);
+    watch.reset();
     QApplication::setApplicationName(project.name);
     QApplication::setApplicationVersion(QStringLiteral("1.0.0.2"));
     QApplication::setDesktopFileName(QStringLiteral("fr.korvessa.") + project.name);
