@@ -25,6 +25,10 @@ QRectF contentBounds(const drawing::views::View& view);
 // `Label1` aside, which stands on the blank.
 std::vector<QRectF> controlsOver(int page);
 
+// The candidate drawing that is page `page`'s missing view.
+int rightCandidate(int page);
+
+// The views are drawn at the scale of the page's right candidate, around the blank.
 struct ProblemLayout {
     drawing::views::Arrangement at;  // `front` is where the missing view belongs, on the blank
     QSize size;
