@@ -481,6 +481,32 @@ TEST_P(Perspective, ShowsThePartWithinTheWindowAndTheAxisMarker)
     }
 }
 
+// The axis marker, letters included, touches no pixel of the part: drawn with and without it, the
+// pixels that it changes and the pixels of the part are nowhere neighbours.
+TEST_P(Perspective, AxisMarkerStandsClearOfThePart)
+{
+    const int n = GetParam();
+    const QImage part = drawPerspectivePart(n);
+    const QImage whole = withAxisMarker(n, part);
+    ASSERT_EQ(part.size(), whole.size());
+    const QRgb white = qRgb(255, 255, 255);
+    int marker = 0;
+    for (int y = 0; y < part.height(); ++y)
+        for (int x = 0; x < part.width(); ++x) {
+            if (whole.pixel(x, y) == part.pixel(x, y))
+                continue;
+            ++marker;
+            for (int v = std::max(0, y - 1); v <= std::min(part.height() - 1, y + 1); ++v)
+                for (int u = std::max(0, x - 1); u <= std::min(part.width() - 1, x + 1); ++u)
+                    ASSERT_EQ(part.pixel(u, v) | 0xff000000u, white) << "the marker at " << x << "," << y << " touches the part at " << u << "," << v;
+        }
+    if (n == 1) {
+        EXPECT_EQ(marker, 0);
+    } else {
+        EXPECT_GT(marker, 100);
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Drawings, Perspective, ::testing::Range(1, 17));
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <optional>
 #include <stdexcept>
 #include <string>
 
@@ -180,15 +181,34 @@ QImage drawCandidate(int v)
 
 QByteArray candidateJpeg(int v) { return drawing::jpeg(drawCandidate(v), candidateDrawing(v).size, kJpegQuality); }
 
-QImage drawPerspective(int n)
+namespace {
+
+namespace sh = drawing::shaded;
+
+// The oblique view of every perspective drawing, from the front left and above.
+sh::Camera perspectiveCamera()
 {
-    namespace sh = drawing::shaded;
-    const Model& m = part(n);
+    sh::Camera camera;
+    camera.direction = QVector3D(-1.0f, 1.3f, -0.85f);
+    return camera;
+}
+
+// What the window shows of perspective drawing n: it cuts the drawing off at its client area.
+QRect perspectiveSeen(int n)
+{
     const QSize size = perspectiveSize(n);
     const AidPage& aid = aidPages().at(std::size_t(n - 1));
-    // The window cuts the drawing off at its client area: the part stays inside what is seen.
-    const QSize seen(std::min(size.width(), aid.clientWidth / forms::kTwipsPerPixel),
-                     std::min(size.height(), aid.clientHeight / forms::kTwipsPerPixel));
+    return QRect(0, 0, std::min(size.width(), aid.clientWidth / forms::kTwipsPerPixel),
+                 std::min(size.height(), aid.clientHeight / forms::kTwipsPerPixel));
+}
+
+}  // namespace
+
+QImage drawPerspectivePart(int n)
+{
+    const Model& m = part(n);
+    const QSize size = perspectiveSize(n);
+    const QRect seen = perspectiveSeen(n);  // the part stays inside what is seen
     const double margin = 0.1 * std::min(seen.width(), seen.height());
 
     sh::Scene scene;
@@ -197,8 +217,7 @@ QImage drawPerspective(int n)
     for (const Facet& f : tessellate(m.solid()))
         for (std::size_t k = 1; k + 1 < f.points.size(); ++k)
             scene.triangles.push_back({q(f.points[0]), q(f.points[k]), q(f.points[k + 1]), f.tone == Tone::Stock ? grey : lavender});
-    sh::Camera camera;
-    camera.direction = QVector3D(-1.0f, 1.3f, -0.85f);
+    const sh::Camera camera = perspectiveCamera();
     sh::Options options;
     options.size = size;
     options.ground = Qt::white;
@@ -220,9 +239,25 @@ QImage drawPerspective(int n)
         ink.polyline(simplified(at, 0.05), 1.1);
     }
     ink.apply(image, QColor(20, 20, 20));
-    if (n != 1)
-        sh::drawAxisMarker(image, camera, QPointF(margin * 0.9, seen.height() - margin * 0.9), 0.09 * std::min(seen.width(), seen.height()));
     return image;
 }
+
+QImage withAxisMarker(int n, QImage image)
+{
+    if (n == 1)
+        return image;
+    // The axis marker goes where the part leaves room for it, off the part by a few pixels.
+    const QRect seen = perspectiveSeen(n);
+    const int inset = int(std::lround(0.04 * std::min(seen.width(), seen.height())));
+    const double length = 0.09 * std::min(seen.width(), seen.height());
+    const std::optional<QPointF> at = sh::axisMarkerPlace(image, Qt::white, seen.adjusted(inset, inset, -inset, -inset),
+                                                          perspectiveCamera(), length, 6);
+    if (!at)
+        throw std::runtime_error("perspective drawing " + std::to_string(n) + ": no room for the axis marker beside the part");
+    sh::drawAxisMarker(image, perspectiveCamera(), *at, length);
+    return image;
+}
+
+QImage drawPerspective(int n) { return withAxisMarker(n, drawPerspectivePart(n)); }
 
 }  // namespace missing_view::models

@@ -49,6 +49,10 @@ QImage drawCandidate(int v);
 // embeds these very bytes.
 QByteArray candidateJpeg(int v);
 
+// Perspective drawing n: the shaded part, then its axis marker (on every drawing but the first)
+// where the part leaves room for it.
+QImage drawPerspectivePart(int n);
+QImage withAxisMarker(int n, QImage part);
 QImage drawPerspective(int n);
 
 }  // namespace missing_view::models
