@@ -492,4 +492,73 @@ void drawAxisMarker(QImage& image, const Camera& camera, QPointF origin, double 
     }
 }
 
+std::optional<QPointF> axisMarkerPlace(const QImage& image, QColor ground, QRect area, const Camera& camera,
+                                       double length, int clearance)
+{
+    // The marker's pixels, drawn once about a whole-pixel origin: moved by whole pixels it covers
+    // the same pixels moved alike.
+    const int reach = int(std::ceil(2 * length)) + 8;
+    QImage probe(2 * reach, 2 * reach, QImage::Format_RGB32);
+    probe.fill(Qt::white);
+    drawAxisMarker(probe, camera, QPointF(reach, reach), length);
+    std::vector<QPoint> marker;
+    QRect extent;
+    for (int y = 0; y < probe.height(); ++y)
+        for (int x = 0; x < probe.width(); ++x)
+            if (probe.pixel(x, y) != qRgb(255, 255, 255)) {
+                marker.emplace_back(x - reach, y - reach);
+                extent |= QRect(x - reach, y - reach, 1, 1);
+            }
+    area &= image.rect();
+    if (marker.empty() || extent.width() > area.width() || extent.height() > area.height())
+        return std::nullopt;
+
+    // What is drawn already, grown by the clearance: along the rows, then along the columns.
+    const int w = image.width(), h = image.height();
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+    const QRgb free = ground.rgb() | 0xff000000u;
+    std::vector<char> drawn(std::size_t(w) * std::size_t(h), 0), wide(drawn.size(), 0), taken(drawn.size(), 0);
+    const auto cell = [w](int x, int y) { return std::size_t(y) * std::size_t(w) + std::size_t(x); };
+    for (int y = 0; y < h; ++y) {
+        const QRgb* row = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
+        for (int x = 0; x < w; ++x)
+            drawn[cell(x, y)] = (row[x] | 0xff000000u) != free;
+    }
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            if (drawn[cell(x, y)])
+                for (int u = std::max(0, x - clearance); u <= std::min(w - 1, x + clearance); ++u)
+                    wide[cell(u, y)] = 1;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            if (wide[cell(x, y)])
+                for (int v = std::max(0, y - clearance); v <= std::min(h - 1, y + clearance); ++v)
+                    taken[cell(x, v)] = 1;
+
+    // Every origin that keeps the marker inside the area, nearest a corner first.
+    struct Place {
+        int distance, corner, x, y;
+    };
+    std::vector<Place> places;
+    const int x0 = area.left() - extent.left(), x1 = area.right() - extent.right();
+    const int y0 = area.top() - extent.top(), y1 = area.bottom() - extent.bottom();
+    for (int y = y0; y <= y1; ++y)
+        for (int x = x0; x <= x1; ++x) {
+            const int fromLeft = x - x0, fromRight = x1 - x, fromTop = y - y0, fromBottom = y1 - y;
+            const std::array<int, 4> corners{fromLeft + fromBottom, fromRight + fromBottom, fromLeft + fromTop, fromRight + fromTop};
+            const auto nearest = std::min_element(corners.begin(), corners.end());
+            places.push_back({*nearest, int(nearest - corners.begin()), x, y});
+        }
+    std::stable_sort(places.begin(), places.end(),
+                     [](const Place& a, const Place& b) { return std::tie(a.distance, a.corner) < std::tie(b.distance, b.corner); });
+    for (const Place& p : places) {
+        const bool clear = std::none_of(marker.begin(), marker.end(), [&](QPoint m) {
+            return taken[cell(p.x + m.x(), p.y + m.y())] != 0;
+        });
+        if (clear)
+            return QPointF(p.x, p.y);
+    }
+    return std::nullopt;
+}
+
 }  // namespace drawing::shaded

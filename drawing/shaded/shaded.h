@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QImage>
 #include <QPointF>
+#include <QRect>
 #include <QRectF>
 #include <QSize>
 #include <QVector3D>
@@ -81,5 +82,10 @@ QRectF projectedBounds(const Scene& scene, const Camera& camera, const Options& 
 
 // Draws the small blue three-axis marker (x, y, z arrows as the camera sees them) at a pixel place.
 void drawAxisMarker(QImage& image, const Camera& camera, QPointF origin, double length);
+// Where to put the marker's origin so that all of it, letters included, lies inside `area` and at
+// least `clearance` pixels from every pixel of the picture that is not `ground`: as near a corner
+// of the area as there is room, the lower left first. Nothing when there is no such place.
+std::optional<QPointF> axisMarkerPlace(const QImage& image, QColor ground, QRect area, const Camera& camera,
+                                       double length, int clearance);
 
 }  // namespace drawing::shaded

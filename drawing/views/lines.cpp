@@ -73,6 +73,25 @@ void Ink::segment(QPointF a, QPointF b, double width)
         }
 }
 
+void Ink::gridLine(QPointF a, QPointF b, int width)
+{
+    // An even width straddles a pixel edge, an odd one a pixel centre, as the centre lines do.
+    const auto snap = [width](double v) { return width % 2 == 0 ? std::round(v) : std::floor(v) + 0.5; };
+    const double half = width / 2.0;
+    const bool level = std::abs(a.y() - b.y()) <= std::abs(a.x() - b.x());
+    const double across = snap(level ? a.y() : a.x());
+    const double from = snap(level ? std::min(a.x(), b.x()) : std::min(a.y(), b.y())) - half;
+    const double to = snap(level ? std::max(a.x(), b.x()) : std::max(a.y(), b.y())) + half;
+    const QRect cells = level ? QRect(QPoint(int(std::lround(from)), int(std::lround(across - half))),
+                                      QPoint(int(std::lround(to)) - 1, int(std::lround(across + half)) - 1))
+                              : QRect(QPoint(int(std::lround(across - half)), int(std::lround(from))),
+                                      QPoint(int(std::lround(across + half)) - 1, int(std::lround(to)) - 1));
+    const QRect r = cells & QRect(QPoint(0, 0), size_);
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x)
+            cover_[std::size_t(y) * std::size_t(size_.width()) + std::size_t(x)] = 1.0f;
+}
+
 void Ink::polyline(const Polyline& pixels, double width)
 {
     if (pixels.size() == 1)
@@ -126,7 +145,18 @@ void drawView(Ink& ink, const View& view, const Placement& at, const Pens& pens)
         Polyline pixels;
         for (const QPointF& p : l)
             pixels.push_back(at.map(p));
-        ink.polyline(pixels, pens.edge);
+        if (pixels.size() == 1)
+            ink.segment(pixels[0], pixels[0], pens.edge);
+        // Level and upright edges go on the pixel grid, so that every edge shows the same weight
+        // wherever it falls; the others, and crumbs shorter than a pixel, are smoothed at the same width.
+        for (std::size_t i = 1; i < pixels.size(); ++i) {
+            const QPointF a = pixels[i - 1], b = pixels[i];
+            const double length = QLineF(a, b).length();
+            if (length >= 1 && std::min(std::abs(a.x() - b.x()), std::abs(a.y() - b.y())) <= 1e-3 * length)
+                ink.gridLine(a, b, pens.edge);
+            else
+                ink.segment(a, b, pens.edge);
+        }
     }
     for (const QLineF& c : view.centreLines) {
         QPointF a = at.map(c.p1()), b = at.map(c.p2()), anchor = at.map(dashAnchor(c, view.centreLines));

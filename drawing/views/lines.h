@@ -25,7 +25,7 @@ struct Placement {
 
 // Line widths and the centre-line pattern, in pixels.
 struct Pens {
-    double edge = 1.7;    // visible edges and outlines: thick
+    int edge = 2;         // visible edges and outlines: thick, whole pixels so that level and upright ones stay crisp
     double centre = 0.8;  // centre lines: thin
     double dash = 11, gap = 2.5, dot = 1.2;
 };
@@ -36,6 +36,9 @@ class Ink {
 public:
     explicit Ink(QSize size);
     void segment(QPointF a, QPointF b, double width);
+    // A level or upright line on whole rows or columns: `width` of them, whichever way it falls
+    // on the pixels, its ends running on by half the width to close the corners it meets.
+    void gridLine(QPointF a, QPointF b, int width);
     void polyline(const Polyline& pixels, double width);
     // A long-dash-dot line with a long dash centred on `anchor` (a point on the line), starting and
     // ending with a long dash.

@@ -8,6 +8,7 @@
 
 #include <QColor>
 #include <QImage>
+#include <QPainter>
 
 #include <cmath>
 #include <set>
@@ -296,6 +297,36 @@ TEST(ShadedRender, AxisMarkerIsBlueAndPointsTheWayTheCameraSeesTheAxes)
     const QRgb up = image.pixel(40, 35);  // halfway along z
     EXPECT_GT(qBlue(up), qRed(up) + 80);
     EXPECT_TRUE(isGround(image.pixel(40, 65)));  // nothing points down
+}
+
+// The marker goes to the nearest corner where it clears what is drawn, and nowhere when the
+// picture leaves it no room.
+TEST(ShadedRender, AxisMarkerPlaceClearsWhatIsDrawn)
+{
+    QImage image(120, 120, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter(&image).fillRect(QRect(0, 50, 60, 70), Qt::gray);  // the lower left is taken
+    const Camera c;
+    const QRect area(5, 5, 110, 110);
+    const std::optional<QPointF> at = axisMarkerPlace(image, Qt::white, area, c, 20, 3);
+    ASSERT_TRUE(at.has_value());
+    QImage marked = image;
+    drawAxisMarker(marked, c, *at, 20);
+    int changed = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            if (marked.pixel(x, y) == image.pixel(x, y))
+                continue;
+            ++changed;
+            EXPECT_TRUE(area.contains(x, y)) << x << "," << y;
+            EXPECT_FALSE(QRect(-3, 47, 66, 76).contains(x, y)) << "within 3 px of the grey at " << x << "," << y;
+        }
+    EXPECT_GT(changed, 50);
+    EXPECT_GT(at->x(), 60);  // the lower right, the next corner
+    EXPECT_GT(at->y(), 60);
+
+    image.fill(Qt::gray);
+    EXPECT_FALSE(axisMarkerPlace(image, Qt::white, area, c, 20, 3).has_value());
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // The line-view kit on solids whose views every draughtsman knows by heart.
 #include "drawing/views/arrangement.h"
+#include "drawing/views/lines.h"
 #include "drawing/views/polyhedron.h"
 #include "drawing/views/views.h"
 
@@ -127,6 +128,43 @@ TEST(Tessellation, KeepsTheAreaOfACubeWithACornerNotch)
         for (std::size_t k = 1; k + 1 < f.points.size(); ++k)
             area += length(cross(f.points[k] - f.points[0], f.points[k + 1] - f.points[0])) / 2;
     EXPECT_NEAR(area, 24, 1e-9);
+}
+
+// A visible edge has one weight wherever it falls on the pixels: a level or upright one covers
+// exactly two whole rows or columns, closing the corners it meets; a sloped one carries the same
+// ink across it, smoothed.
+TEST(EdgeWeight, TwoWholePixelsWhereverTheEdgeFalls)
+{
+    const View square{rectangle({0, 0, 20, 20}), {}};
+    for (const double offset : {0.0, 0.25, 0.5, 0.75, 0.9}) {
+        SCOPED_TRACE(offset);
+        Ink ink(QSize(40, 40));
+        drawView(ink, square, Placement{1, {10 + offset, 30 + offset}});
+        const auto ink01 = [&](int x, int y) { return ink.cover(x, y) == 1.0f ? 1 : ink.cover(x, y) == 0.0f ? 0 : -1; };
+        int across = 0, up = 0;
+        for (int y = 0; y < 40; ++y)
+            across += ink01(20, y);
+        for (int x = 0; x < 40; ++x)
+            up += ink01(x, 20);
+        EXPECT_EQ(across, 4);  // the top and bottom edges, two full rows each, nothing half-covered
+        EXPECT_EQ(up, 4);
+        // The corner is square: the pixel beside both edges' ends is covered.
+        const int left = int(std::lround(10 + offset)) - 1, top = int(std::lround(10 + offset)) - 1;
+        EXPECT_EQ(ink01(left, top), 1);
+        EXPECT_EQ(ink01(left - 1, top), 0);
+        EXPECT_EQ(ink01(left, top - 1), 0);
+    }
+    // A sloped edge: the ink summed along a column across it, times the cosine of its slope.
+    const View slope{{{{{0, 0}, {30, 12}}}}, {}};
+    Ink ink(QSize(40, 40));
+    drawView(ink, slope, Placement{1, {5.3, 30.6}});
+    const double cosine = 30 / std::hypot(30.0, 12.0);
+    for (int x = 12; x <= 28; x += 4) {
+        double sum = 0;
+        for (int y = 0; y < 40; ++y)
+            sum += ink.cover(x, y);
+        EXPECT_NEAR(sum * cosine, Pens{}.edge, 0.1) << x;
+    }
 }
 
 TEST(FirstAngle, ViewsShareTheFrontViewsProjectionLines)

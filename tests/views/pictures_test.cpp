@@ -24,6 +24,13 @@ using raster::decoded;
 
 // JPEG leaves a few levels of ringing next to sharp changes; beyond that the colours are exact.
 constexpr int kJpegLevels = 7;
+// How far ink may lie from the exact line it draws: a 2 px edge put on the pixel grid sits up to
+// half a pixel off its line, so its outer pixels' centres lie up to a pixel from it, and the one
+// that closes a corner the square root of two.
+constexpr double kStrokeReach = 1.5;
+// The same, up to scale: the fit that lays the lines over the ink reads size from the ink's
+// bounds, which sharp corners and the stroke's width widen by a fraction of a pixel.
+constexpr double kUpToScaleReach = 1.6;
 
 bool near(QRgb c, QColor want, int levels)
 {
@@ -37,6 +44,87 @@ QRectF pixels(const forms::Rect& r)
 }
 
 const missing_view::ExercisePage& page(int n) { return missing_view::exercisePages()[std::size_t(n - 1)]; }
+
+// The weight of every visible edge drawn on a picture, measured across it at a few places clear of
+// every other line: a level or upright edge covers exactly two whole pixels there; across a sloped
+// or round one the ink adds up to the same two pixels' worth, smoothed. Returns the places measured.
+int expectOneEdgeWeight(const QImage& img, QColor ground, const std::vector<std::pair<const View*, Placement>>& views)
+{
+    constexpr int kWeight = 2;
+    std::vector<LineSet> edges;
+    std::vector<std::pair<QLineF, const Polyline*>> all;  // every stretch of every line, centre lines too
+    for (const auto& [view, at] : views)
+        edges.push_back(raster::pixelLines(*view, at, false));
+    for (std::size_t k = 0; k < views.size(); ++k) {
+        for (const Polyline& l : edges[k].lines)
+            for (std::size_t i = 1; i < l.size(); ++i)
+                all.emplace_back(QLineF(l[i - 1], l[i]), &l);
+        for (const QLineF& c : views[k].first->centreLines)
+            all.emplace_back(QLineF(views[k].second.map(c.p1()), views[k].second.map(c.p2())), nullptr);
+    }
+    // Another line comes near: one within a few pixels that is not this very line drawn again.
+    const auto crowded = [&](const Polyline& line, QPointF p, QPointF way) {
+        return std::any_of(all.begin(), all.end(), [&](const auto& stretch) {
+            const QLineF& s = stretch.first;
+            if (stretch.second == &line || distanceToLines(p, LineSet{{{s.p1(), s.p2()}}}) >= 5)
+                return false;
+            const QPointF d = (s.p2() - s.p1()) / std::max(s.length(), 1e-12);
+            const bool along = std::abs(d.x() * way.y() - d.y() * way.x()) < 0.1 &&
+                               std::abs((p - s.p1()).x() * d.y() - (p - s.p1()).y() * d.x()) < 0.5;
+            return !along;
+        });
+    };
+    int measured = 0;
+    for (const LineSet& set : edges)
+        for (const Polyline& line : set.lines) {
+            const double length = LineSet{{line}}.length();
+            if (length < 8)
+                continue;
+            for (const double f : {0.3, 0.5, 0.7}) {
+                // the point at that share of the line's length, and the line's way there
+                double left = f * length;
+                QPointF p, way;
+                for (std::size_t i = 1; i < line.size(); ++i) {
+                    const QLineF s(line[i - 1], line[i]);
+                    if (left <= s.length() || i + 1 == line.size()) {
+                        p = s.pointAt(std::min(1.0, left / std::max(s.length(), 1e-12)));
+                        way = (s.p2() - s.p1()) / std::max(s.length(), 1e-12);
+                        break;
+                    }
+                    left -= s.length();
+                }
+                if (crowded(line, p, way))
+                    continue;
+                // Across the line from the pixel under it, as far as its ink goes.
+                const bool level = std::abs(way.y()) <= std::abs(way.x());
+                const QPoint at(int(std::floor(p.x())), int(std::floor(p.y())));
+                const QPoint step = level ? QPoint(0, 1) : QPoint(1, 0);
+                const auto darkAt = [&](QPoint q) { return img.rect().contains(q) ? raster::darkness(img.pixel(q), ground) : 0.0; };
+                constexpr double kFaint = 0.05;  // JPEG's ringing aside
+                int from = 0, to = 0;
+                while (from > -4 && darkAt(at + step * (from - 1)) > kFaint)
+                    --from;
+                while (to < 4 && darkAt(at + step * (to + 1)) > kFaint)
+                    ++to;
+                double dark = 0;
+                int ink = 0;
+                for (int k = from; k <= to; ++k) {
+                    dark += darkAt(at + step * k);
+                    ink += img.rect().contains(at + step * k) && raster::isInk(img.pixel(at + step * k));
+                }
+                const QString where = QStringLiteral("%1,%2").arg(p.x()).arg(p.y());
+                if (std::min(std::abs(way.x()), std::abs(way.y())) < 1e-3) {
+                    EXPECT_EQ(ink, kWeight) << "level or upright edge at " << where.toStdString();
+                    EXPECT_EQ(to - from + 1, kWeight) << "nothing half-inked beside it at " << where.toStdString();
+                } else {
+                    const double slope = level ? std::abs(way.x()) : std::abs(way.y());
+                    EXPECT_NEAR(dark * slope, kWeight, 0.3) << "sloped or round edge at " << where.toStdString();
+                }
+                ++measured;
+            }
+        }
+    return measured;
+}
 
 TEST(PellmoraPictures, EveryFileIsThereAtItsTableSize)
 {
@@ -124,8 +212,18 @@ TEST_P(ProblemPage, ViewsAreThePartsProjectionsAtTheirFirstAnglePlaces)
     }
     const QImage img = image();
     const raster::Agreement a = raster::agreement(img, raster::inkPixels(img), belongs, edges);
-    EXPECT_LE(a.strayInk, 1.2);
+    EXPECT_LE(a.strayInk, kStrokeReach);
     EXPECT_LE(a.missedEdge, 1.0);
+}
+
+// One weight for every visible edge of the views, wherever it falls on the pixels.
+TEST_P(ProblemPage, EveryVisibleEdgeHasOneWeight)
+{
+    const ProblemLayout layout = problemLayout(n());
+    std::vector<std::pair<const View*, Placement>> views;
+    for (Side s : kAroundFront)
+        views.emplace_back(&viewOf(model(), s), layout.at.of(s));
+    EXPECT_GE(expectOneEdgeWeight(image(), problemGround(), views), 12);
 }
 
 // Nothing of a view lies under an option, a box or a button, but on page 14, where Option2
@@ -167,10 +265,119 @@ TEST_P(ProblemPage, MissingViewIsTheCandidateUnderTheCorrectOptionAndNoOther)
         const raster::Agreement a = raster::matchUpToScale(decoded(names::candidateFile(v)), front);
         RecordProperty("option" + std::to_string(option) + "_V" + std::to_string(v), std::to_string(a.worst()));
         if (option == correct) {
-            EXPECT_LE(a.worst(), 1.5) << "V" << v << " should be the front view";
+            EXPECT_LE(a.worst(), kUpToScaleReach) << "V" << v << " should be the front view";
         } else {
             EXPECT_GE(a.worst(), 4.0) << "V" << v << " should not be the front view";
         }
+    }
+}
+
+// The right candidate at the scale of the views it completes: laid into the blank by a whole-pixel
+// move, it meets the four views line for line; the two wrong ones, moved anywhere near, do not.
+TEST_P(ProblemPage, RightCandidateIsDrawnAtTheScaleOfTheViewsAndFitsThemWhereTheWrongOnesDoNot)
+{
+    const int correct = missing_view::answerKey()[std::size_t(n() - 1)].correctOption;
+    const int right = page(n()).under[std::size_t(correct - 1)].candidate;
+    const QImage img = image();
+    const QRect blank = problemDrawing(n()).blank;
+    const auto ground = [](int v) { return candidateDrawing(v).white ? QColor(Qt::white) : problemGround(); };
+
+    // What the views give the front view: the span across of those above and below the blank,
+    // the span up and down of those left and right of it; the right candidate spans as much.
+    const QImage cand = decoded(names::candidateFile(right));
+    const auto [cx0, cx1] = raster::thickSpan(cand, cand.rect(), ground(right), true);
+    const auto [cy0, cy1] = raster::thickSpan(cand, cand.rect(), ground(right), false);
+    const QRect above(blank.left(), 0, blank.width(), blank.top());
+    const QRect below(blank.left(), blank.bottom() + 1, blank.width(), img.height() - blank.bottom() - 1);
+    const QRect toLeft(0, blank.top(), blank.left(), blank.height());
+    const QRect toRight(blank.right() + 1, blank.top(), img.width() - blank.right() - 1, blank.height());
+    const auto [ax0, ax1] = raster::thickSpan(img, above, problemGround(), true);
+    const auto [bx0, bx1] = raster::thickSpan(img, below, problemGround(), true);
+    const auto [ly0, ly1] = raster::thickSpan(img, toLeft, problemGround(), false);
+    const auto [ry0, ry1] = raster::thickSpan(img, toRight, problemGround(), false);
+    RecordProperty("candidate_span", std::to_string(cx1 - cx0 + 1) + " x " + std::to_string(cy1 - cy0 + 1));
+    RecordProperty("views_span", std::to_string(ax1 - ax0 + 1) + " x " + std::to_string(ly1 - ly0 + 1));
+    // Within a pixel at either end: where a round outline meets a straight edge's line, the one is
+    // smoothed and the other on the grid.
+    EXPECT_NEAR(cx1 - cx0, ax1 - ax0, 2);
+    EXPECT_NEAR(cx1 - cx0, bx1 - bx0, 2);
+    EXPECT_NEAR(cy1 - cy0, ly1 - ly0, 2);
+    EXPECT_NEAR(cy1 - cy0, ry1 - ry0, 2);
+
+    // Its place in the blank is its place in its own picture moved by whole pixels.
+    const Placement front = problemLayout(n()).at.front;
+    const QPointF move = front.origin - candidateLayout(right).at.origin;
+    ASSERT_NEAR(move.x(), std::round(move.x()), 1e-9);
+    ASSERT_NEAR(move.y(), std::round(move.y()), 1e-9);
+    const QPoint shift(int(std::lround(move.x())), int(std::lround(move.y())));
+    // There it spans what the views give the front view, in line with them.
+    EXPECT_NEAR(cx0 + shift.x(), ax0, 1);
+    EXPECT_NEAR(cx1 + shift.x(), ax1, 1);
+    EXPECT_NEAR(cx0 + shift.x(), bx0, 1);
+    EXPECT_NEAR(cx1 + shift.x(), bx1, 1);
+    EXPECT_NEAR(cy0 + shift.y(), ly0, 1);
+    EXPECT_NEAR(cy1 + shift.y(), ly1, 1);
+    EXPECT_NEAR(cy0 + shift.y(), ry0, 1);
+    EXPECT_NEAR(cy1 + shift.y(), ry1, 1);
+    // and its ink lies on the part's front view as the page places it.
+    const View& view = viewOf(model(), Side::Front);
+    std::vector<QPointF> moved;
+    for (const QPointF& p : raster::inkPixels(cand))
+        moved.push_back(p + QPointF(shift));
+    const raster::Agreement a = raster::agreement(img, moved, raster::pixelLines(view, front, true), raster::pixelLines(view, front, false));
+    EXPECT_LE(a.strayInk, kStrokeReach);
+    EXPECT_LE(a.missedEdge, 1.0);
+
+    // Pixel against pixel, with the front view drawn where it belongs: the worst distance from a
+    // pixel of either to the other, for the candidate moved by `t`.
+    Ink ink(img.size());
+    drawView(ink, view, front);
+    std::vector<QPoint> frontPixels;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            if (ink.cover(x, y) >= 0.5f)
+                frontPixels.emplace_back(x, y);
+    constexpr int kFar = 12;
+    const raster::DistanceMap toFront = raster::distanceMap(frontPixels, img.size(), kFar);
+    struct Drawn {
+        std::vector<QPoint> cells;
+        raster::DistanceMap near;
+    };
+    const auto drawn = [&](int v) {
+        const QImage c = decoded(names::candidateFile(v));
+        std::vector<QPoint> cells = raster::inkCells(c);
+        raster::DistanceMap map = raster::distanceMap(cells, c.size(), kFar);
+        return Drawn{std::move(cells), std::move(map)};
+    };
+    const auto apart = [&](const Drawn& c, QPoint t) {
+        double worst = 0;
+        for (const QPoint& p : c.cells)
+            worst = std::max(worst, toFront.at(p + t));
+        for (const QPoint& p : frontPixels)
+            worst = std::max(worst, c.near.at(p - t));
+        return worst;
+    };
+    EXPECT_LE(apart(drawn(right), shift), 1.0) << "V" << right << " laid into the blank";
+
+    // A wrong candidate, moved anywhere about the front view's place, stays clear of it somewhere.
+    QRect frontBox;
+    for (const QPoint& p : frontPixels)
+        frontBox |= QRect(p, QSize(1, 1));
+    for (int option = 1; option <= 3; ++option) {
+        if (option == correct)
+            continue;
+        const int v = page(n()).under[std::size_t(option - 1)].candidate;
+        const Drawn wrong = drawn(v);
+        QRect box;
+        for (const QPoint& p : wrong.cells)
+            box |= QRect(p, QSize(1, 1));
+        const QPoint centred = frontBox.center() - box.center();
+        double best = kFar;
+        for (int dy = -8; dy <= 8; ++dy)
+            for (int dx = -8; dx <= 8; ++dx)
+                best = std::min(best, apart(wrong, centred + QPoint(dx, dy)));
+        RecordProperty("V" + std::to_string(v) + "_best_fit_px", std::to_string(best));
+        EXPECT_GE(best, 3.0) << "V" << v << " should not fit the views";
     }
 }
 
@@ -232,7 +439,15 @@ TEST_P(Candidate, IsAFrontViewWhollyInsideEveryBoxThatShowsIt)
             ASSERT_TRUE(p.x() < inner.width() - 1 && p.y() < inner.height() - 1)
                 << "ink at " << p.x() << "," << p.y() << " beyond the box on page " << pageNumber;
     const raster::Agreement a = raster::matchUpToScale(img, viewOf(candidateModel(v), Side::Front));
-    EXPECT_LE(a.worst(), 1.5);
+    EXPECT_LE(a.worst(), kUpToScaleReach);
+}
+
+// The same weight on the candidates as on the views they are compared with.
+TEST_P(Candidate, EveryVisibleEdgeHasTheWeightOfTheViews)
+{
+    const int v = GetParam();
+    const QColor ground = candidateDrawing(v).white ? QColor(Qt::white) : problemGround();
+    EXPECT_GE(expectOneEdgeWeight(decoded(names::candidateFile(v)), ground, {{&viewOf(candidateModel(v), Side::Front), candidateLayout(v).at}}), 3);
 }
 
 INSTANTIATE_TEST_SUITE_P(Drawings, Candidate, ::testing::Range(1, 25));
@@ -263,6 +478,32 @@ TEST_P(Perspective, ShowsThePartWithinTheWindowAndTheAxisMarker)
         EXPECT_EQ(blue, 0);
     } else {
         EXPECT_GT(blue, 30);
+    }
+}
+
+// The axis marker, letters included, touches no pixel of the part: drawn with and without it, the
+// pixels that it changes and the pixels of the part are nowhere neighbours.
+TEST_P(Perspective, AxisMarkerStandsClearOfThePart)
+{
+    const int n = GetParam();
+    const QImage part = drawPerspectivePart(n);
+    const QImage whole = withAxisMarker(n, part);
+    ASSERT_EQ(part.size(), whole.size());
+    const QRgb white = qRgb(255, 255, 255);
+    int marker = 0;
+    for (int y = 0; y < part.height(); ++y)
+        for (int x = 0; x < part.width(); ++x) {
+            if (whole.pixel(x, y) == part.pixel(x, y))
+                continue;
+            ++marker;
+            for (int v = std::max(0, y - 1); v <= std::min(part.height() - 1, y + 1); ++v)
+                for (int u = std::max(0, x - 1); u <= std::min(part.width() - 1, x + 1); ++u)
+                    ASSERT_EQ(part.pixel(u, v) | 0xff000000u, white) << "the marker at " << x << "," << y << " touches the part at " << u << "," << v;
+        }
+    if (n == 1) {
+        EXPECT_EQ(marker, 0);
+    } else {
+        EXPECT_GT(marker, 100);
     }
 }
 

@@ -113,6 +113,73 @@ inline QRectF inkBounds(const std::vector<QPointF>& ink)
     return QRectF(QPointF(x0, y0), QPointF(x1, y1));
 }
 
+// How much of a pixel a line covers, from its colour over the ground: 0 for the ground, 1 for black.
+inline double darkness(QRgb c, QColor ground)
+{
+    const double g = ground.red() + ground.green() + ground.blue();
+    return std::clamp(1 - (qRed(c) + qGreen(c) + qBlue(c)) / g, 0.0, 1.0);
+}
+
+// The span (first and last pixel) that thick lines cover in a region, left to right when
+// `alongX`, else top to bottom. Thin centre lines do not count: a pixel counts when it is ink and
+// the line through it carries more than one pixel of ink across that direction's perpendicular.
+inline std::pair<int, int> thickSpan(const QImage& image, QRect region, QColor ground, bool alongX)
+{
+    region &= image.rect();
+    int lo = 1 << 20, hi = -(1 << 20);
+    for (int y = region.top(); y <= region.bottom(); ++y)
+        for (int x = region.left(); x <= region.right(); ++x) {
+            if (!isInk(image.pixel(x, y)))
+                continue;
+            double across = 0;
+            for (int k = -1; k <= 1; ++k) {
+                const QPoint q = alongX ? QPoint(x, y + k) : QPoint(x + k, y);
+                if (image.rect().contains(q))
+                    across += darkness(image.pixel(q), ground);
+            }
+            if (across < 1.3)
+                continue;
+            lo = std::min(lo, alongX ? x : y);
+            hi = std::max(hi, alongX ? x : y);
+        }
+    return {lo, hi};
+}
+
+// For every pixel of a picture of `size`, the distance from its centre to the nearest of the
+// given pixels, up to `cap`.
+struct DistanceMap {
+    QSize size;
+    double cap;
+    std::vector<float> d;
+    double at(QPoint p) const
+    {
+        return QRect(QPoint(0, 0), size).contains(p) ? d[std::size_t(p.y()) * std::size_t(size.width()) + std::size_t(p.x())] : cap;
+    }
+};
+
+inline DistanceMap distanceMap(const std::vector<QPoint>& pixels, QSize size, int cap)
+{
+    DistanceMap m{size, double(cap), std::vector<float>(std::size_t(size.width()) * std::size_t(size.height()), float(cap))};
+    for (const QPoint& p : pixels)
+        for (int dy = -cap; dy <= cap; ++dy)
+            for (int dx = -cap; dx <= cap; ++dx) {
+                const QPoint q = p + QPoint(dx, dy);
+                if (!QRect(QPoint(0, 0), size).contains(q))
+                    continue;
+                float& cell = m.d[std::size_t(q.y()) * std::size_t(size.width()) + std::size_t(q.x())];
+                cell = std::min(cell, float(std::hypot(dx, dy)));
+            }
+    return m;
+}
+
+inline std::vector<QPoint> inkCells(const QImage& image)
+{
+    std::vector<QPoint> out;
+    for (const QPointF& p : inkPixels(image))
+        out.emplace_back(int(p.x()), int(p.y()));
+    return out;
+}
+
 // A drawing against a view up to position and uniform scale: the view is laid over the ink
 // with the ink's centre and size, then the two are compared.
 inline Agreement matchUpToScale(const QImage& image, const View& view)

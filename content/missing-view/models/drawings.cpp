@@ -12,6 +12,9 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <optional>
+#include <stdexcept>
+#include <string>
 
 namespace missing_view::models {
 
@@ -71,6 +74,14 @@ std::vector<QRectF> controlsOver(int page)
     return out;
 }
 
+int rightCandidate(int page)
+{
+    for (int v = 1; v <= 24; ++v)
+        if (rightPage(v) == page)
+            return v;
+    throw std::out_of_range("problem drawing " + std::to_string(page) + ": no candidate is its missing view");
+}
+
 ProblemLayout problemLayout(int page)
 {
     const Model& m = part(page);
@@ -82,45 +93,47 @@ ProblemLayout problemLayout(int page)
     const QRectF content = contentBounds(front);
     constexpr double kMargin = 5;  // white around the missing view inside the blank
     const auto bounds = [&](Side s) { return edgeBounds(viewOf(m, s)); };
+    const auto fail = [page](const std::string& why) {
+        return std::runtime_error("problem drawing " + std::to_string(page) + ": " + why);
+    };
 
-    // Largest scale at which the missing view fills the blank and every view finds room beside it.
-    double scale = std::min((blank.width() - 2 * kMargin) / content.width(), (blank.height() - 2 * kMargin) / content.height());
-    for (; scale > 0.1; scale *= 0.985) {
-        const Placement at{scale, {blank.center().x() - scale * content.center().x(),
-                                   blank.center().y() + scale * content.center().y()}};
-        const QRectF outline = at.map(front.edges.bounds());
-        Gaps chosen;
-        bool fits = true;
-        for (Side side : kAroundFront) {
-            const View& v = viewOf(m, side);
-            // the gap that puts the view about 14 pixels off the blank, where it fits
-            const double nearEdge = side == Side::Top      ? blank.bottom() - outline.bottom()
-                                    : side == Side::Bottom ? outline.top() - blank.top()
-                                    : side == Side::Left   ? blank.right() - outline.right()
-                                                           : outline.left() - blank.left();
-            const bool farthest = page == 14 && side == Side::Top;
-            double best = -1;
-            for (double g = 0; g < 250; g += 0.5) {
-                Gaps gaps{g, g, g, g};
-                const Placement p = firstAngle(at, bounds, gaps).of(side);
-                const QRectF lines = p.map(contentBounds(v)), edges = p.map(edgeBounds(v));
-                bool ok = picture.contains(lines) && !lines.intersects(blank.adjusted(-3, -3, 3, 3));
-                for (const QRectF& c : controls)
-                    ok = ok && !(centreLineMayPassUnder(page, side, c, sheet) ? edges : lines).intersects(c.adjusted(-2, -2, 2, 2));
-                if (ok && (best < 0 || farthest || std::abs(g - nearEdge - 14) < std::abs(best - nearEdge - 14)))
-                    best = g;
-            }
-            if (best < 0) {
-                fits = false;
-                break;
-            }
-            (side == Side::Top ? chosen.below : side == Side::Bottom ? chosen.above : side == Side::Left ? chosen.right : chosen.left) =
-                best;
+    // The right candidate sets the scale: laid into the blank, it meets the views line for line.
+    // Its place there differs from its place in its own picture by whole pixels, so that the
+    // lines put on the pixel grid fall on the same rows and columns in both.
+    const Placement candidate = candidateLayout(rightCandidate(page)).at;
+    const double scale = candidate.scale;
+    const QPointF centred(blank.center().x() - scale * content.center().x(), blank.center().y() + scale * content.center().y());
+    const QPointF shift = centred - candidate.origin;
+    const Placement at{scale, candidate.origin + QPointF(std::round(shift.x()), std::round(shift.y()))};
+    if (!blank.adjusted(kMargin, kMargin, -kMargin, -kMargin).contains(at.map(content)))
+        throw fail("the missing view at its candidate's scale is larger than the blank");
+
+    const QRectF outline = at.map(front.edges.bounds());
+    Gaps chosen;
+    for (Side side : kAroundFront) {
+        const View& v = viewOf(m, side);
+        // the gap that puts the view about 14 pixels off the blank, where it fits
+        const double nearEdge = side == Side::Top      ? blank.bottom() - outline.bottom()
+                                : side == Side::Bottom ? outline.top() - blank.top()
+                                : side == Side::Left   ? blank.right() - outline.right()
+                                                       : outline.left() - blank.left();
+        const bool farthest = page == 14 && side == Side::Top;
+        double best = -1;
+        for (double g = 0; g < 250; g += 0.5) {
+            Gaps gaps{g, g, g, g};
+            const Placement p = firstAngle(at, bounds, gaps).of(side);
+            const QRectF lines = p.map(contentBounds(v)), edges = p.map(edgeBounds(v));
+            bool ok = picture.contains(lines) && !lines.intersects(blank.adjusted(-3, -3, 3, 3));
+            for (const QRectF& c : controls)
+                ok = ok && !(centreLineMayPassUnder(page, side, c, sheet) ? edges : lines).intersects(c.adjusted(-2, -2, 2, 2));
+            if (ok && (best < 0 || farthest || std::abs(g - nearEdge - 14) < std::abs(best - nearEdge - 14)))
+                best = g;
         }
-        if (fits)
-            return {firstAngle(at, bounds, chosen), sheet.size, sheet.blank};
+        if (best < 0)
+            throw fail("a view finds no room beside the blank");
+        (side == Side::Top ? chosen.below : side == Side::Bottom ? chosen.above : side == Side::Left ? chosen.right : chosen.left) = best;
     }
-    throw std::runtime_error("problem drawing: the views do not fit");
+    return {firstAngle(at, bounds, chosen), sheet.size, sheet.blank};
 }
 
 QImage drawProblem(int page)
@@ -148,13 +161,8 @@ CandidateLayout candidateLayout(int v)
         shown &= QRect(QPoint(0, 0), inner);
     const QRectF content = contentBounds(viewOf(candidateModel(v), Side::Front));
     constexpr double kMargin = 3;
-    const double fit = std::min((shown.width() - 2 * kMargin) / content.width(), (shown.height() - 2 * kMargin) / content.height());
-    double scale = fit;
-    if (c.rightPage) {
-        // The missing view at the size it has in its blank, as if cut out of the problem drawing.
-        const ProblemLayout page = problemLayout(c.rightPage);
-        scale = std::min(fit, page.at.front.scale * c.size.width() / page.blank.width());
-    }
+    // Every candidate fills what its boxes show, the right one too: its page draws the views at its scale.
+    const double scale = std::min((shown.width() - 2 * kMargin) / content.width(), (shown.height() - 2 * kMargin) / content.height());
     const QPointF centre = QRectF(shown).center();
     const Placement at{scale, {centre.x() - scale * content.center().x(), centre.y() + scale * content.center().y()}};
     return {at, c.size, shown, c.white ? QColor(Qt::white) : problemGround()};
@@ -173,15 +181,34 @@ QImage drawCandidate(int v)
 
 QByteArray candidateJpeg(int v) { return drawing::jpeg(drawCandidate(v), candidateDrawing(v).size, kJpegQuality); }
 
-QImage drawPerspective(int n)
+namespace {
+
+namespace sh = drawing::shaded;
+
+// The oblique view of every perspective drawing, from the front left and above.
+sh::Camera perspectiveCamera()
 {
-    namespace sh = drawing::shaded;
-    const Model& m = part(n);
+    sh::Camera camera;
+    camera.direction = QVector3D(-1.0f, 1.3f, -0.85f);
+    return camera;
+}
+
+// What the window shows of perspective drawing n: it cuts the drawing off at its client area.
+QRect perspectiveSeen(int n)
+{
     const QSize size = perspectiveSize(n);
     const AidPage& aid = aidPages().at(std::size_t(n - 1));
-    // The window cuts the drawing off at its client area: the part stays inside what is seen.
-    const QSize seen(std::min(size.width(), aid.clientWidth / forms::kTwipsPerPixel),
-                     std::min(size.height(), aid.clientHeight / forms::kTwipsPerPixel));
+    return QRect(0, 0, std::min(size.width(), aid.clientWidth / forms::kTwipsPerPixel),
+                 std::min(size.height(), aid.clientHeight / forms::kTwipsPerPixel));
+}
+
+}  // namespace
+
+QImage drawPerspectivePart(int n)
+{
+    const Model& m = part(n);
+    const QSize size = perspectiveSize(n);
+    const QRect seen = perspectiveSeen(n);  // the part stays inside what is seen
     const double margin = 0.1 * std::min(seen.width(), seen.height());
 
     sh::Scene scene;
@@ -190,8 +217,7 @@ QImage drawPerspective(int n)
     for (const Facet& f : tessellate(m.solid()))
         for (std::size_t k = 1; k + 1 < f.points.size(); ++k)
             scene.triangles.push_back({q(f.points[0]), q(f.points[k]), q(f.points[k + 1]), f.tone == Tone::Stock ? grey : lavender});
-    sh::Camera camera;
-    camera.direction = QVector3D(-1.0f, 1.3f, -0.85f);
+    const sh::Camera camera = perspectiveCamera();
     sh::Options options;
     options.size = size;
     options.ground = Qt::white;
@@ -213,9 +239,25 @@ QImage drawPerspective(int n)
         ink.polyline(simplified(at, 0.05), 1.1);
     }
     ink.apply(image, QColor(20, 20, 20));
-    if (n != 1)
-        sh::drawAxisMarker(image, camera, QPointF(margin * 0.9, seen.height() - margin * 0.9), 0.09 * std::min(seen.width(), seen.height()));
     return image;
 }
+
+QImage withAxisMarker(int n, QImage image)
+{
+    if (n == 1)
+        return image;
+    // The axis marker goes where the part leaves room for it, off the part by a few pixels.
+    const QRect seen = perspectiveSeen(n);
+    const int inset = int(std::lround(0.04 * std::min(seen.width(), seen.height())));
+    const double length = 0.09 * std::min(seen.width(), seen.height());
+    const std::optional<QPointF> at = sh::axisMarkerPlace(image, Qt::white, seen.adjusted(inset, inset, -inset, -inset),
+                                                          perspectiveCamera(), length, 6);
+    if (!at)
+        throw std::runtime_error("perspective drawing " + std::to_string(n) + ": no room for the axis marker beside the part");
+    sh::drawAxisMarker(image, perspectiveCamera(), *at, length);
+    return image;
+}
+
+QImage drawPerspective(int n) { return withAxisMarker(n, drawPerspectivePart(n)); }
 
 }  // namespace missing_view::models

@@ -25,6 +25,10 @@ QRectF contentBounds(const drawing::views::View& view);
 // `Label1` aside, which stands on the blank.
 std::vector<QRectF> controlsOver(int page);
 
+// The candidate drawing that is page `page`'s missing view.
+int rightCandidate(int page);
+
+// The views are drawn at the scale of the page's right candidate, around the blank.
 struct ProblemLayout {
     drawing::views::Arrangement at;  // `front` is where the missing view belongs, on the blank
     QSize size;
@@ -45,6 +49,10 @@ QImage drawCandidate(int v);
 // embeds these very bytes.
 QByteArray candidateJpeg(int v);
 
+// Perspective drawing n: the shaded part, then its axis marker (on every drawing but the first)
+// where the part leaves room for it.
+QImage drawPerspectivePart(int n);
+QImage withAxisMarker(int n, QImage part);
 QImage drawPerspective(int n);
 
 }  // namespace missing_view::models
