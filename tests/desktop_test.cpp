@@ -8,19 +8,17 @@
 #include "quiz_driver.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QStandardPaths>
-#include <QThread>
+#include <QTest>
 #include <QWindow>
 #include <gtest/gtest.h>
 
 #include <csignal>
 #include <cstdlib>
 #include <fcntl.h>
-#include <functional>
 #include <optional>
 #include <poll.h>
 #include <string>
@@ -135,20 +133,6 @@ private:
 
 std::string unavailable;  // why the tests cannot run here; empty when they can
 
-// Lets the window manager and the program answer each other until `done` holds.
-bool waitFor(const std::function<bool()>& done, int ms = 5000)
-{
-    QElapsedTimer t;
-    t.start();
-    while (!done()) {
-        if (t.elapsed() > ms)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        QThread::msleep(5);
-    }
-    return true;
-}
-
 // What xprop prints for one property of a window.
 QString xprop(const QWidget* w, const char* property)
 {
@@ -170,8 +154,8 @@ bool framed(const QWidget* w) { return w->frameGeometry() != w->geometry(); }
 // Waits until a window just shown stands framed on screen and the program has seen it so.
 void settle(QWidget* w)
 {
-    ASSERT_TRUE(waitFor([w] { return w->windowHandle()->isExposed() && shownByTheWindowManager(w) && framed(w); }));
-    waitFor([] { return false; }, 300);
+    ASSERT_TRUE(QTest::qWaitFor([w] { return w->windowHandle()->isExposed() && shownByTheWindowManager(w) && framed(w); }));
+    QTest::qWait(300);
 }
 
 // What the title bar's minimise button does: asks the window manager to iconify the window.
@@ -181,7 +165,7 @@ void minimiseAsTheStudent(QWidget* w)
 {
     settle(w);
     QProcess::execute(QStringLiteral("xdotool"), {QStringLiteral("windowminimize"), QString::number(w->winId())});
-    ASSERT_TRUE(waitFor([w] { return w->isMinimized() && iconic(w); })) << "the window manager did not minimise it";
+    ASSERT_TRUE(QTest::qWaitFor([w] { return w->isMinimized() && iconic(w); })) << "the window manager did not minimise it";
 }
 
 // The student's drag of a window by its title bar, through the window manager.
@@ -199,7 +183,7 @@ void dragByTheTitleBar(QWidget* w, QPoint by)
                        QStringLiteral("sleep"), QStringLiteral("0.1"), QStringLiteral("mousemove"), number(to.x()), number(to.y()),
                        QStringLiteral("sleep"), QStringLiteral("0.1"), QStringLiteral("mouseup"), QStringLiteral("1")});
     const QPoint target = frame.topLeft() + by;
-    waitFor([&] { return w->frameGeometry().topLeft() == target; });
+    static_cast<void>(QTest::qWaitFor([&] { return w->frameGeometry().topLeft() == target; }));  // checked by the caller
 }
 
 // Twice the centre, so that an odd frame size stays exact.
@@ -257,7 +241,7 @@ TEST_F(Desktop, EveryKindOfWindowIsFixedAndCentredByItsFrame)
 {
     auto check = [this](int n, const char* which) {
         QWidget* w = widget(n);
-        EXPECT_TRUE(waitFor([w] { return frameCentred(w); }))
+        EXPECT_TRUE(QTest::qWaitFor([w] { return frameCentred(w); }))
             << which << ": frame " << w->frameGeometry().x() << "," << w->frameGeometry().y() << " "
             << w->frameGeometry().width() << "x" << w->frameGeometry().height();
         expectFixedWithoutMinimiseOrMaximise(w, which);
@@ -298,13 +282,13 @@ TEST_F(Desktop, AWindowMinimisedByTheStudentComesBackWhenTheProgramShowsIt)
     QWidget* aid = widget(3);
     minimiseAsTheStudent(aid);
     driver->click(2, "Command1");  // the aid page asked for again
-    EXPECT_TRUE(waitFor([&] { return shownByTheWindowManager(aid); })) << "aid page left iconic";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return shownByTheWindowManager(aid); })) << "aid page left iconic";
     EXPECT_FALSE(aid->isMinimized());
 
     QWidget* page = widget(2);
     minimiseAsTheStudent(page);
     driver->click(1, "Command1");  // "Débuter"
-    EXPECT_TRUE(waitFor([&] { return shownByTheWindowManager(page); })) << "page 1 left iconic";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return shownByTheWindowManager(page); })) << "page 1 left iconic";
     EXPECT_FALSE(page->isMinimized());
 
     // The summary minimised while the result is up; at the next grading it is on screen again.
@@ -312,7 +296,7 @@ TEST_F(Desktop, AWindowMinimisedByTheStudentComesBackWhenTheProgramShowsIt)
     auto record = driver->runtime().messageBoxHook;
     driver->runtime().messageBoxHook = [&](const QString& text, forms::MessageStyle style, const QString& title) {
         QWidget* summary = widget(quiz::kSummaryWindow);
-        summaryOnScreen.push_back(waitFor([&] { return shownByTheWindowManager(summary); }));
+        summaryOnScreen.push_back(QTest::qWaitFor([&] { return shownByTheWindowManager(summary); }));
         minimiseAsTheStudent(summary);
         record(text, style, title);
     };

@@ -60,7 +60,7 @@ int runProgram(QuizDriver& driver, Dismiss dismiss, const std::function<void()>&
     });
     watch.start(10);
     QTimer::singleShot(0, act);
-    QTimer::singleShot(20000, [] { QCoreApplication::exit(99); });
+    QTimer::singleShot(20000, &watch, [] { QCoreApplication::exit(99); });  // gone with this run
     return QApplication::exec();
 }
 

@@ -26,7 +26,7 @@ namespace {
 using namespace threaded_elements;
 namespace sp = threaded_elements::shaded_pictures;
 
-constexpr double kTwipsPerPixel = 15;
+constexpr double kTwipsPerPixel = forms::kTwipsPerPixel;  // as a double: a place in twips need not fall on a whole pixel
 constexpr double kBorder = 2;  // the sunken border of a picture box, in pixels
 // The antialiased fringe of an outline may reach this far under the caption's edge.
 constexpr double kFringe = 1;
