@@ -1,17 +1,24 @@
 #!/usr/bin/env bash
-# Installs, on Debian 12, whatever the build, the programs and the tests need and is missing.
+# Installs, on Debian 12, whatever is missing to build and run the programs; with the
+# argument "tests", also what the tests and the install checks need.
 set -euo pipefail
 
 packages=(
-  locales desktop-file-utils appstream appstream-compose
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-base-dev-tools libgl-dev libgtest-dev libjpeg-dev
+  qt6-base-dev qt6-base-dev-tools libgl-dev libjpeg-dev
   fonts-comic-neue fonts-liberation2
-  xvfb xauth x11-utils xdotool imagemagick openbox
 )
-# The regional settings the tests print the grade under: a decimal comma, a decimal
-# point, and a separator beyond ASCII (U+066B).
-locales=(fr_FR en_US ps_AF)
+locales=()
+if [ "${1:-}" = tests ]; then
+  packages+=(
+    libgtest-dev
+    xvfb xauth x11-utils xdotool imagemagick openbox
+    desktop-file-utils appstream appstream-compose locales
+  )
+  # The regional settings the tests print the grade under: a decimal comma, a decimal
+  # point, and a separator beyond ASCII (U+066B).
+  locales=(fr_FR en_US ps_AF)
+fi
 
 missing=()
 for p in "${packages[@]}"; do
